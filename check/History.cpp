@@ -1,0 +1,20 @@
+#include "check/History.h"
+
+#include <algorithm>
+
+void FillingHistory::Store(const Labels& labels, int n) {
+  if (HistoryPos >= HistoryCapacity) {
+    std::move(History.begin() + 2, History.end(), History.begin() + 1);
+    HistoryPos = HistoryCapacity - 1;
+  }
+  ++HistoryPos;
+  HistoryTop = HistoryPos;
+  FillingSnapshot& record = History[HistoryPos];
+  for (int i = 1; i <= n; ++i) {
+    record.slots[i] = labels[i] == 0 ? std::string() : std::to_string(labels[i]);
+  }
+}
+
+BackForwardState FillingHistory::Buttons() const {
+  return {HistoryPos != 1, HistoryPos != HistoryTop};
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/Canvas.h"
+#include "tree/TreeModel.h"
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct PointF {
+  double x = 0;
+  double y = 0;
+};
+
+// The layout circle for a picture of the given size.
+LayoutCircle CircleForPicture(int width, int height);
+
+// Vertex v of n on the circle: vertex 1 to the right of the centre, the rest counter-clockwise.
+PointF ExactVertexPoint(const LayoutCircle& circle, int n, int v);
+Point VertexPoint(const LayoutCircle& circle, int n, int v);
+
+void ClearTreePicture(Canvas& canvas);
+void DrawVertexDisc(Canvas& canvas, const LayoutCircle& circle, int n, int v);
+// Discs for `vertices` in the given order, then a line per edge, centre to centre.
+void DrawTreeOutline(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<int>& vertices,
+                     const std::vector<Edge>& edges);
+
+struct BoxPlacement {
+  bool visible = false;
+  Point topLeft;  // window coordinates; meaningful only when visible
+};
+
+// Where the twenty vertex boxes go (index 1..20) for the vertices marked in `shown`;
+// `pictureOrigin` is the picture's top-left corner in window coordinates.
+std::vector<BoxPlacement> VertexBoxPlacements(const LayoutCircle& circle, int n, Point pictureOrigin,
+                                              const std::vector<bool>& shown);
+// The confirmation's rule: boxes 1..n shown.
+std::vector<BoxPlacement> PlaceVertexBoxes(const LayoutCircle& circle, int n, Point pictureOrigin);
