@@ -11,10 +11,8 @@ void FillingHistory::Store(const Labels& labels, int n) {
   HistoryTop = HistoryPos;
   FillingSnapshot& record = History[HistoryPos];
   for (int i = 1; i <= n; ++i) {
-    record.slots[i] = labels[i] == 0 ? std::string() : std::to_string(labels[i]);
+    record.boxTexts[i] = labels[i] == 0 ? std::string() : std::to_string(labels[i]);
   }
 }
 
-BackForwardState FillingHistory::Buttons() const {
-  return {HistoryPos != 1, HistoryPos != HistoryTop};
-}
+BackForwardState FillingHistory::Buttons() const { return {HistoryPos != 1, HistoryPos != HistoryTop}; }

@@ -9,7 +9,7 @@ inline constexpr int HistoryCapacity = 100;
 
 // The texts of the twenty vertex boxes as stored (slot i for vertex i; slot 0 unused).
 struct FillingSnapshot {
-  std::array<std::string, MaxVertices + 1> slots;
+  std::array<std::string, MaxVertices + 1> boxTexts;
 };
 
 struct BackForwardState {

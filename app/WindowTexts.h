@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// The window's fixed Slovak texts.
+namespace texts {
+
+inline const std::string WindowCaption = "Skúšanie gracióznych ohodnotení stromov";
+inline const std::string Label3Caption = "Hrany grafu:";
+inline const std::string Button1Caption = "Potvrdiť";
+inline const std::string Button2Caption = "ENTER";
+inline const std::string SearchCaption = "Hľadať a navrhnúť riešenie";
+inline const std::string ProposeAgainCaption = "Navrhnúť riešenie";
+inline const std::string Button4Caption = "Zobraziť navrhované riešenie v tabuľke";
+inline const std::string Button5Caption = "Vyplniť graf podľa navrhovaného riešenia";
+inline const std::string Button6Caption = "Vymazať čísla vo vrcholoch grafu";
+inline const std::string Button7Caption = "Odstrániť listy";
+inline const std::string Button8Caption = "Dozadu";
+inline const std::string Button9Caption = "Dopredu";
+inline const std::string FillInPrompt = "Dopĺňajte vrcholy grafu a stláčajte ENTER:";
+
+inline std::string VertexCountSentence(int n) {
+  return "Graf má " + std::to_string(n) + (n <= 4 ? " vrcholy." : " vrcholov.");
+}
+
+inline std::string VertexHint(int k) { return "vrchol č. " + std::to_string(k); }
+
+}  // namespace texts

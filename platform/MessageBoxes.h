@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// Every modal box of the program goes through here, so tests can read and answer them.
+namespace MessageBoxes {
+
+enum class Kind { Message, Error };
+
+// While a hook is set, boxes are handed to it instead of being shown.
+using Hook = std::function<void(Kind kind, const QString& text)>;
+void SetHook(Hook hook);
+
+// A modal box with the text, one OK button and no icon.
+void ShowMessage(QWidget* parent, const QString& text);
+// The error report of a command that was abandoned.
+void ShowError(QWidget* parent, const QString& text);
+
+}  // namespace MessageBoxes

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+
+#include "platform/Canvas.h"
+
+QColor ToQColor(Color color);
+
+// A Canvas painting on a QImage with antialiasing off; the flood fill is ours since Qt has none.
+class QImageCanvas : public Canvas {
+ public:
+  explicit QImageCanvas(QImage& image);
+
+  int Width() const override { return image_.width(); }
+  int Height() const override { return image_.height(); }
+
+  void SetPenColor(Color color) override { penColor_ = color; }
+  void SetPenWidth(int width) override { penWidth_ = width < 1 ? 1 : width; }
+  void SetBrushColor(Color color) override { brushColor_ = color; }
+  void SetBrushStyle(BrushStyle style) override { brushStyle_ = style; }
+  void SetFont(const std::string& face, int height) override;
+
+  void Rectangle(int x1, int y1, int x2, int y2) override;
+  void Ellipse(int x1, int y1, int x2, int y2) override;
+  void MoveTo(int x, int y) override { position_ = {x, y}; }
+  void LineTo(int x, int y) override;
+  void FloodFill(int x, int y, Color color, FillMode mode) override;
+  void TextOut(int x, int y, const std::string& text) override;
+
+ private:
+  bool BrushCovers(int x, int y) const;
+
+  QImage& image_;
+  Color penColor_ = Colors::Black;
+  int penWidth_ = 1;
+  Color brushColor_ = Colors::White;
+  BrushStyle brushStyle_ = BrushStyle::Solid;
+  QFont font_;
+  QPoint position_;
+};
