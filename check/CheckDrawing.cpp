@@ -1,0 +1,115 @@
+#include "check/CheckDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "check/Evaluation.h"
+#include "tree/TreeDrawing.h"
+
+namespace {
+
+// Halves go to even under the default rounding mode.
+int Round(double x) { return static_cast<int>(std::nearbyint(x)); }
+
+Color StatusColor(EdgeStatus status) {
+  switch (status) {
+    case EdgeStatus::Unique:
+      return Colors::Green;
+    case EdgeStatus::Repeated:
+      return Colors::Red;
+    case EdgeStatus::Unlabeled:
+      break;
+  }
+  return Colors::Blue;
+}
+
+bool IsDiameter(const Edge& e, int n) { return 2 * std::abs(e.a - e.b) == n; }
+
+// Offset of the centre of cell j (0-based) from the grid's left or top edge.
+int CellCentre(int j, int n) { return (220 * j + 110) / n; }
+
+constexpr int GridLeft = 25;
+constexpr int GridTop = 5;
+
+}  // namespace
+
+void DrawEdgeValues(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<Edge>& edges,
+                    const Labels& labels) {
+  canvas.SetPenWidth(1);
+  const auto diameterEdgeCount =
+      std::count_if(edges.begin(), edges.end(), [n](const Edge& e) { return IsDiameter(e, n); });
+  const Evaluation evaluation = EvaluateEdges(edges, labels);
+  for (std::size_t k = 0; k < edges.size(); ++k) {
+    const Edge& e = edges[k];
+    const PointF u = ExactVertexPoint(circle, n, e.a);
+    const PointF v = ExactVertexPoint(circle, n, e.b);
+    // Several diameters all cross the centre, so their squares move a quarter of the way out.
+    const bool quarter = IsDiameter(e, n) && diameterEdgeCount >= 2;
+    const double ax = quarter ? (3 * u.x + v.x) / 4 : (u.x + v.x) / 2;
+    const double ay = quarter ? (3 * u.y + v.y) / 4 : (u.y + v.y) / 2;
+
+    const EdgeResult& result = evaluation.edges[k];
+    const Color color = StatusColor(result.status);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColor(color);
+    canvas.SetPenColor(color);
+    const int x = Round(ax);
+    const int y = Round(ay);
+    canvas.Rectangle(x - 8, y - 8, x + 8, y + 8);
+    if (result.status != EdgeStatus::Unlabeled)
+      canvas.TextOut(Round(ax - 7), Round(ay - 7), result.valueText);
+  }
+}
+
+void DrawCheckTable(Canvas& canvas, int n, const std::vector<Edge>& edges, const Labels& labels) {
+  if (n < 1) return;
+  canvas.SetPenWidth(3);
+  canvas.SetBrushStyle(BrushStyle::Solid);
+  canvas.SetBrushColor(Colors::SkyBlue);
+  canvas.SetPenColor(Colors::SkyBlue);
+  canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());
+
+  canvas.SetPenColor(Colors::Black);
+  canvas.SetPenWidth(2);
+  canvas.Rectangle(25, 5, 247, 226);
+
+  canvas.SetPenWidth(1);
+  for (int k = 1; k <= n - 1; ++k) {
+    const int p = (220 * k) / n;
+    canvas.MoveTo(GridLeft + p, GridTop);
+    canvas.LineTo(GridLeft + p, 225);
+    canvas.MoveTo(GridLeft, GridTop + p);
+    canvas.LineTo(245, GridTop + p);
+  }
+
+  const int h = std::min(160 / n, 23);
+  const int digits = n >= 10 ? 2 : 1;
+  canvas.SetFont("arial", h);
+  for (int j = 0; j < n; ++j) {
+    const int c = CellCentre(j, n);
+    canvas.SetBrushColor(Colors::Black);
+    canvas.SetBrushStyle(BrushStyle::DiagonalCross);
+    canvas.FloodFill(GridLeft + c, GridTop + c, Colors::Black, FillMode::Border);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    const std::string number = std::to_string(j + 1);
+    canvas.TextOut(8, GridTop + c - h / 2, number);
+    canvas.TextOut(GridLeft + c - (digits * h) / 4, 230, number);
+  }
+
+  canvas.SetBrushColor(Colors::Black);
+  canvas.SetBrushStyle(BrushStyle::Solid);
+  const int r = 90 / n;
+  for (const Edge& e : edges) {
+    if (e.a == 0) continue;
+    const int a = LabelOf(labels, e.a);
+    const int b = LabelOf(labels, e.b);
+    if (a == 0 || b == 0) continue;
+    // Labels above n (left by a rejected check) land outside the grid, where the canvas clips them.
+    const int ca = CellCentre(a - 1, n);
+    const int cb = CellCentre(b - 1, n);
+    canvas.Ellipse(GridLeft + ca - r, GridTop + cb - r, GridLeft + ca + r, GridTop + cb + r);
+    canvas.Ellipse(GridLeft + cb - r, GridTop + ca - r, GridLeft + cb + r, GridTop + ca + r);
+  }
+}

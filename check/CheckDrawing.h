@@ -1,0 +1,15 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/Canvas.h"
+#include "tree/TreeModel.h"
+
+// One coloured square per edge on the tree picture, with the edge's value in it when both ends
+// are labeled. Draws over what is there; every call puts its squares in the same places.
+void DrawEdgeValues(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<Edge>& edges,
+                    const Labels& labels);
+
+// Repaints the whole table of label pairs: grid, hatched diagonal, row and column numbers, and
+// two dots per edge whose ends are both labeled. An edge with a == 0 is an empty slot and skipped.
+void DrawCheckTable(Canvas& canvas, int n, const std::vector<Edge>& edges, const Labels& labels);
