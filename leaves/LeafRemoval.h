@@ -1,0 +1,16 @@
+#pragma once
+
+#include <vector>
+
+#include "tree/TreeModel.h"
+
+struct LeafRemovalResult {
+  std::vector<bool> remaining;         // index 1..20: the vertex is still drawn
+  std::vector<int> remainingVertices;  // the same vertices in increasing order
+  std::vector<Edge> remainingEdges;    // non-empty slots 1..n-1 after the removal, in slot order
+  bool disableButton7 = false;         // fewer than two edges remain
+};
+
+// Removes every edge with a leaf at either end from slots 1..n-1 of `reduced`, keeping the order
+// and orientation of the others. When the tree is a star its centre alone remains.
+LeafRemovalResult RemoveLeafLayer(EdgeSlots& reduced, int n);
