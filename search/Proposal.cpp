@@ -1,0 +1,111 @@
+#include "search/Proposal.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int ProgressLabel = 6;
+constexpr int CountLabel = 1;
+constexpr int RecordsPerBreath = 4096;
+
+const char* const NoLabelingText = "Graf nemá žiadne graciózne ohodnotenie.";
+const char* const FoundOneText = "Našiel som graciózne ohodnotenie grafu,";
+const char* const ProgressText = "hľadám najpodobnejšie riešenie ... ";
+
+int Score(int n, const Labels& labeling, const Labels& boxLabels) {
+  int score = 0;
+  for (int v = 1; v <= n; ++v) {
+    if (boxLabels[v] == 0 || boxLabels[v] == labeling[v]) ++score;
+  }
+  return score;
+}
+
+std::string AgreementText(int n, int count, int agree) {
+  if (n > 10)
+    return agree != 0 ? "pričom toto súhlasí s vyplnením grafu." : "ktoré ale nesúhlasí s vyplnením grafu.";
+  std::string phrase;
+  if (agree == count) {
+    phrase = "všetky súhlasia s vyplnením grafu.";
+  } else if (agree == 0) {
+    phrase = "žiadne nesúhlasí s vyplnením grafu.";
+  } else if (agree >= 2 && agree <= 4) {
+    phrase = std::to_string(agree) + " súhlasia s vyplnením grafu.";
+  } else {
+    phrase = std::to_string(agree) + " súhlasí s vyplnením grafu.";
+  }
+  return "z toho " + phrase;
+}
+
+std::string DifferenceText(int n, int differing) {
+  if (differing == n) return "líši vo všetkých vrcholoch.";
+  if (differing == 1) return "líši v 1 vrchole.";
+  return "líši v " + std::to_string(differing) + " vrcholoch.";
+}
+
+}  // namespace
+
+std::string CountPhrase(int count) {
+  if (count == 1) return " graciózne ohodnotenie";
+  if (count >= 2 && count <= 4) return " graciózne ohodnotenia";
+  return " gracióznych ohodnotení";
+}
+
+Proposal ProposeSolution(int n, const std::vector<Labels>& labelings, const Labels& boxLabels,
+                         const ProposalHooks& hooks) {
+  Proposal result;
+  n = std::clamp(n, 0, MaxVertices);
+  const int count = static_cast<int>(labelings.size());
+  if (count == 0) {
+    result.Label1 = NoLabelingText;
+    return result;
+  }
+
+  result.Label1 =
+      n > 10 ? std::string(FoundOneText) : "Graf má " + std::to_string(count) + CountPhrase(count) + ",";
+  const auto setLabelText = [&hooks](int label, const std::string& text) {
+    if (hooks.setLabelText) hooks.setLabelText(label, text);
+  };
+  setLabelText(CountLabel, result.Label1);
+  int bestIndex = 1;
+  int bestScore = 0;
+  int agree = 0;
+  int shownPercent = -1;
+  for (int i = 1; i <= count; ++i) {
+    const int percent = static_cast<int>(static_cast<long long>(i) * 100 / count);
+    if (percent != shownPercent) {
+      setLabelText(ProgressLabel, ProgressText + std::to_string(percent) + "%");
+      shownPercent = percent;
+    }
+    const int score = Score(n, labelings[i - 1], boxLabels);
+    // Strictly better only: among equal scores the labeling found first stays.
+    if (score > bestScore) {
+      bestIndex = i;
+      bestScore = score;
+    }
+    if (score == n) ++agree;
+    if (i % RecordsPerBreath == 0 && hooks.breathe && !hooks.breathe()) {
+      result.stopped = true;
+      return result;
+    }
+  }
+
+  result.proposed = true;
+  result.BestIndex = bestIndex;
+  result.BestScore = bestScore;
+  result.AgreeCount = agree;
+  result.Label6 = AgreementText(n, count, agree);
+
+  std::string proposal;
+  const Labels& best = labelings[bestIndex - 1];
+  for (int v = 1; v <= n; ++v) proposal += " (" + std::to_string(best[v]) + ")";
+  const int differing = n - bestScore;
+  if (differing == 0) {
+    result.Label4 = "Navrhujem doplniť na riešenie:";
+    result.Label7 = proposal + ".";
+  } else {
+    result.Label4 = "Navrhujem riešenie:";
+    result.Label7 = proposal + ", ";
+    result.Label8 = "ktoré sa " + DifferenceText(n, differing);
+  }
+  return result;
+}
