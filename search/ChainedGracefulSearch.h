@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "search/SearchReporter.h"
+#include "tree/TreeModel.h"
+
+// A graph with at most 20 vertices as bitmasks: bit v of Adjacent[v'] is set when v-v' is an edge.
+struct SearchGraph {
+  int n = 0;
+  std::vector<Edge> edges;
+  std::uint32_t adjacent[MaxVertices + 1] = {};
+  // parent[r][v]: the next vertex on a shortest path from v towards r (0 when unreachable or v = r).
+  std::uint8_t parent[MaxVertices + 1][MaxVertices + 1] = {};
+};
+
+// Builds the bitmask form; nullopt when a loop or a repeated edge rules out any graceful labeling.
+std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges);
+
+// Labels must increase along each chain: members[0] gets the lowest label of its chain.
+struct LabelChain {
+  std::vector<int> members;
+};
+
+// Searches for one graceful labeling that respects every chain. The first chain may come with
+// lower bounds on label gaps (distinct edge values along a path on which the chain order rises).
+class ChainedGracefulSearch {
+ public:
+  ChainedGracefulSearch(const SearchGraph& graph, SearchReporter& reporter);
+
+  // nullopt when no such labeling exists or the reporter was told to stop.
+  std::optional<Labels> Find(const std::vector<LabelChain>& chains);
+
+ private:
+  struct GapBound {
+    int low;
+    int high;
+    int gap;
+  };
+  enum class Result { Exhausted, Found, Stopped };
+
+  void PrepareGapBounds(const std::vector<int>& chain);
+  Result Descend();
+  Result PlaceRest();
+  Result TryVertex(int vertex, int label);
+  Result TryEdge(int first, int firstLabel, int second, int secondLabel);
+  bool Place(int vertex, int label);
+  void Unplace(int vertex);
+  bool ChainsFit();
+
+  const SearchGraph& graph_;
+  SearchReporter& reporter_;
+  const std::vector<LabelChain>* chains_ = nullptr;
+  std::vector<GapBound> gapBounds_;
+  int label_[MaxVertices + 1] = {};
+  int vertexAt_[MaxVertices + 2] = {};
+  std::uint32_t valuesAddedBy_[MaxVertices + 1] = {};
+  std::uint32_t freeLabels_ = 0;
+  std::uint32_t usedValues_ = 0;
+  std::uint32_t unplaced_ = 0;
+  std::uint32_t allValues_ = 0;
+  int low_[MaxVertices + 1] = {};
+  int high_[MaxVertices + 1] = {};
+  int untilBreath_ = 0;
+};

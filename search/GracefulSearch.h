@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tree/TreeModel.h"
+
+struct SearchHooks {
+  // Sets the text of status label 1 or 6 of the window. Called only when the text changes.
+  std::function<void(int label, const std::string& text)> setLabelText;
+  // Lets the window breathe (process events); returns false to ask the search to stop at once.
+  // Called every few thousand candidates or search nodes; the window decides itself whether
+  // enough time has passed to actually process events. Either hook may be empty.
+  std::function<bool()> breathe;
+};
+
+struct SearchOutcome {
+  std::vector<Labels> solutions;  // in candidate order; for n >= 11 at most one
+  bool stopped = false;           // breathe() answered false
+};
+
+// n = 2..20, edges = the n-1 edges (vertex numbers 1..n) in slot order. The graph need not be a
+// tree (a cycle and disconnected parts are possible): then there may be no solution.
+// For n <= 10 every graceful labeling is returned in candidate order, for n >= 11 the first one.
+SearchOutcome FindGracefulLabelings(int n, const std::vector<Edge>& edges, const SearchHooks& hooks);
+
+// The reference: the literal candidate-by-candidate enumeration, decoding each candidate from scratch.
+SearchOutcome FindGracefulLabelingsPlain(int n, const std::vector<Edge>& edges, const SearchHooks& hooks);
+
+// Progress text for candidate j of n! (n <= 10): "Hľadám riešenia ... " + (j*100 div n!) + "%".
+std::string SearchProgressText(long long j, int n);

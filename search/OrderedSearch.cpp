@@ -1,0 +1,76 @@
+#include "search/OrderedSearch.h"
+
+#include <bit>
+
+#include "search/ChainedGracefulSearch.h"
+
+namespace {
+
+std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
+
+// Pendant paths of one length hanging from one vertex, none of whose vertices is ordered by the
+// chain, can trade places in any labeling; keeping their first vertices in rising label order
+// leaves one labeling of each such family to look at.
+std::vector<LabelChain> LegOrders(const SearchGraph& graph, std::uint32_t constrained) {
+  const int n = graph.n;
+  std::vector<LabelChain> orders;
+  for (int hub = 1; hub <= n; ++hub) {
+    std::vector<int> firstByLength[MaxVertices + 1];
+    for (std::uint32_t next = graph.adjacent[hub]; next; next &= next - 1) {
+      const int start = std::countr_zero(next);
+      int previous = hub;
+      int current = start;
+      int length = 1;
+      while (!(constrained & Bit(current)) && std::popcount(graph.adjacent[current]) == 2 && length <= n) {
+        const int following = std::countr_zero(graph.adjacent[current] & ~Bit(previous));
+        if (following == hub) break;
+        previous = current;
+        current = following;
+        ++length;
+      }
+      if (!(constrained & Bit(current)) && std::popcount(graph.adjacent[current]) == 1) {
+        firstByLength[length].push_back(start);
+      }
+    }
+    for (const std::vector<int>& firsts : firstByLength) {
+      if (firsts.size() >= 2) orders.push_back({firsts});
+    }
+  }
+  return orders;
+}
+
+std::vector<LabelChain> Constraints(const SearchGraph& graph, const std::vector<int>& chain) {
+  std::uint32_t constrained = 0;
+  for (int v : chain) constrained |= Bit(v);
+  std::vector<LabelChain> constraints{{chain}};
+  for (LabelChain& order : LegOrders(graph, constrained)) constraints.push_back(std::move(order));
+  return constraints;
+}
+
+}  // namespace
+
+std::optional<Labels> FirstGracefulLabelingInCandidateOrder(int n, const std::vector<Edge>& edges,
+                                                            SearchReporter& reporter) {
+  const std::optional<SearchGraph> graph = MakeSearchGraph(n, edges);
+  if (!graph) return std::nullopt;
+  ChainedGracefulSearch search(*graph, reporter);
+  std::vector<int> chain{n};
+  std::optional<Labels> witness = search.Find(Constraints(*graph, chain));
+  if (!witness) return std::nullopt;
+  for (int vertex = n - 1; vertex >= 1; --vertex) {
+    int best = 0;
+    for (int member : chain) best += (*witness)[member] < (*witness)[vertex];
+    for (int below = 0; below < best; ++below) {
+      std::vector<int> trial = chain;
+      trial.insert(trial.begin() + below, vertex);
+      if (std::optional<Labels> better = search.Find(Constraints(*graph, trial))) {
+        witness = better;
+        best = below;
+        break;
+      }
+      if (reporter.Stopped()) return std::nullopt;
+    }
+    chain.insert(chain.begin() + best, vertex);
+  }
+  return witness;
+}
