@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "check/CheckDrawing.h"
 #include "leaves/LeafRemoval.h"
+#include "support/RecordingCanvas.h"
 
 namespace {
 
@@ -70,4 +72,18 @@ TEST(LeafRemoval, EmptiedSlotsKeepTheirSecondVertexAndLaterSlotsAreUntouched) {
   EXPECT_EQ(slots[2], (Edge{0, 3}));
   EXPECT_EQ(slots[3], (Edge{0, 4}));
   EXPECT_EQ(slots[7], (Edge{9, 9}));
+}
+
+TEST(LeafRemoval, TableKeepsOnlyTheDotsOfRemainingEdges) {
+  EdgeSlots slots = Confirmed(Path(4));
+  const LeafRemovalResult result = RemoveLeafLayer(slots, 4);
+  Labels labels{};
+  labels[1] = 1;
+  labels[2] = 4;
+  labels[3] = 2;
+  labels[4] = 3;
+  RecordingCanvas canvas;
+  DrawCheckTable(canvas, 4, result.remainingEdges, labels);
+  EXPECT_EQ(canvas.CallsStartingWith("Ellipse"),
+            (std::vector<std::string>{"Ellipse(195,65,239,109)", "Ellipse(85,175,129,219)"}));
 }
