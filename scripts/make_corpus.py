@@ -1,0 +1,154 @@
+#!/usr/bin/env python3
+"""Writes corpus/trees.txt: the trees the search is measured and checked on, one per line as
+`n a-b a-b ...`. The seed is fixed, so running it again gives the same file."""
+
+import random
+import sys
+
+SEED = 20240531
+
+
+def prufer_tree(n, rng):
+    if n == 2:
+        return [(1, 2)]
+    seq = [rng.randint(1, n) for _ in range(n - 2)]
+    degree = [1] * (n + 1)
+    for v in seq:
+        degree[v] += 1
+    edges = []
+    for v in seq:
+        leaf = min(u for u in range(1, n + 1) if degree[u] == 1)
+        edges.append((leaf, v))
+        degree[leaf] -= 1
+        degree[v] -= 1
+    rest = [u for u in range(1, n + 1) if degree[u] == 1]
+    edges.append((rest[0], rest[1]))
+    return edges
+
+
+def shuffled(n, edges, rng):
+    """Random vertex numbers, edge order and orientation."""
+    perm = list(range(1, n + 1))
+    rng.shuffle(perm)
+    out = [(perm[a - 1], perm[b - 1]) for a, b in edges]
+    out = [(b, a) if rng.random() < 0.5 else (a, b) for a, b in out]
+    rng.shuffle(out)
+    return out
+
+
+def path(n):
+    return [(v, v + 1) for v in range(1, n)]
+
+
+def star(n):
+    return [(1, v) for v in range(2, n + 1)]
+
+
+def spider(legs):
+    """Centre 1, then the legs numbered outward one after another."""
+    edges, nxt = [], 2
+    for length in legs:
+        prev = 1
+        for _ in range(length):
+            edges.append((prev, nxt))
+            prev, nxt = nxt, nxt + 1
+    return edges
+
+
+def caterpillar(spine, leaves):
+    edges = path(spine)
+    nxt = spine + 1
+    for i, count in enumerate(leaves):
+        for _ in range(count):
+            edges.append((i + 1, nxt))
+            nxt += 1
+    return edges
+
+
+def broom(handle, bristles):
+    edges = path(handle)
+    for k in range(bristles):
+        edges.append((handle, handle + 1 + k))
+    return edges
+
+
+def binary_tree(n):
+    """Heap numbering: the children of v are 2v and 2v+1."""
+    return [(v // 2, v) for v in range(2, n + 1)]
+
+
+def renumber_dfs(n, edges):
+    adj = {v: [] for v in range(1, n + 1)}
+    for a, b in edges:
+        adj[a].append(b)
+        adj[b].append(a)
+    order, stack, seen = [], [1], set()
+    while stack:
+        v = stack.pop()
+        if v in seen:
+            continue
+        seen.add(v)
+        order.append(v)
+        stack.extend(sorted(adj[v], reverse=True))
+    num = {v: i + 1 for i, v in enumerate(order)}
+    return [(num[a], num[b]) for a, b in edges]
+
+
+def random_legs(total, rng):
+    legs = []
+    while total > 0:
+        length = min(total, rng.randint(1, 4))
+        legs.append(length)
+        total -= length
+    return legs
+
+
+def line(n, edges):
+    return f"{n} " + " ".join(f"{a}-{b}" for a, b in edges)
+
+
+def main():
+    rng = random.Random(SEED)
+    trees = []
+    for n in range(2, 21):
+        for _ in range(3 if n <= 4 else 8 if n <= 10 else 20):
+            trees.append((n, shuffled(n, prufer_tree(n, rng), rng)))
+    for n in range(2, 21):
+        trees.append((n, path(n)))
+    for n in (5, 9, 12, 15, 20):
+        trees.append((n, shuffled(n, path(n), rng)))
+    for n in (3, 6, 10, 11, 14, 17, 20):
+        trees.append((n, star(n)))
+        trees.append((n, shuffled(n, star(n), rng)))
+    for n in (8, 11, 13, 16, 19):
+        spine = rng.randint(3, n // 2)
+        leaves = [0] * spine
+        for _ in range(n - spine):
+            leaves[rng.randrange(spine)] += 1
+        trees.append((n, caterpillar(spine, leaves)))
+        trees.append((n, shuffled(n, caterpillar(spine, leaves), rng)))
+    for n in (7, 11, 14, 18, 20):
+        handle = rng.randint(2, n - 2)
+        trees.append((n, broom(handle, n - handle)))
+        trees.append((n, shuffled(n, broom(handle, n - handle), rng)))
+    for n in (7, 10, 12, 15, 20):
+        trees.append((n, binary_tree(n)))
+        trees.append((n, renumber_dfs(n, binary_tree(n))))
+        trees.append((n, shuffled(n, binary_tree(n), rng)))
+    for n in (9, 12, 16):
+        trees.append((n, spider(random_legs(n - 1, rng))))
+    for n in (18, 19, 20):
+        for _ in range(12):
+            trees.append((n, spider(random_legs(n - 1, rng))))
+        for length in (2, 3):
+            legs = [length] * ((n - 1) // length)
+            if sum(legs) < n - 1:
+                legs.append(n - 1 - sum(legs))
+            trees.append((n, spider(legs)))
+    with open(sys.argv[1] if len(sys.argv) > 1 else "corpus/trees.txt", "w") as out:
+        for n, edges in trees:
+            out.write(line(n, edges) + "\n")
+
+
+if __name__ == "__main__":
+    main()
