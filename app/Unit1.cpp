@@ -12,6 +12,11 @@
 #include "app/WindowTexts.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
+#include "check/CheckDrawing.h"
+#include "check/LabelCheck.h"
+#include "leaves/LeafRemoval.h"
+#include "search/GracefulSearch.h"
+#include "search/Proposal.h"
 #include "tree/EdgeListParser.h"
 #include "tree/IntConversion.h"
 #include "tree/TreeDrawing.h"
@@ -303,7 +308,6 @@ void TForm1::Button1Click() {
   std::vector<int> vertices;
   for (int v = 1; v <= n; ++v) vertices.push_back(v);
   DrawTreeOutline(g->canvas(), state_.Circle, n, vertices, state_.TreeEdges());
-  g->refresh();
   for (int k = 1; k <= MaxVertices; ++k) {
     SetTabStop(boxes_[k], true);
     boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
@@ -318,13 +322,137 @@ void TForm1::Button6Click() {
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->clear();
 }
 
-void TForm1::Button2Click() {}
-void TForm1::Button3Click() {}
-void TForm1::Button4MouseDown() {}
-void TForm1::Button4MouseUp() {}
-void TForm1::Button5Click() {}
-void TForm1::Button7Click() {}
-void TForm1::Button8Click() {}
-void TForm1::Button9Click() {}
-void TForm1::ShowSnapshot() {}
-void TForm1::ApplyHistoryButtons() {}
+bool TForm1::ReadAndValidateFilling() {
+  const BoxReadResult read = ReadBoxLabels(BoxTexts(), state_.BoxLabels);
+  if (read.failedText) {
+    MessageBoxes::ShowError(this, Q(InvalidIntegerMessage(*read.failedText)));
+    return false;
+  }
+  if (const auto message = ValidateBoxLabels(state_.VertexCount, read.numbers)) {
+    MessageBoxes::ShowMessage(this, Q(*message));
+    return false;
+  }
+  return true;
+}
+
+void TForm1::DrawFilling(const Labels& labels) {
+  DrawEdgeValues(g->canvas(), state_.Circle, state_.VertexCount, state_.TreeEdges(), labels);
+  DrawCheckTable(tab->canvas(), state_.VertexCount, state_.TreeEdges(), labels);
+}
+
+void TForm1::ShowCheckedState(bool leafRemovalOffered) {
+  Button4->hide();
+  Button5->hide();
+  // A running search gives the search button back itself when it ends.
+  if (!busy_) Button3->setEnabled(true);
+  Button7->show();
+  Button7->setEnabled(leafRemovalOffered);
+  tab->show();
+  ClearStatusLabels();
+}
+
+void TForm1::Button2Click() {
+  if (!ReadAndValidateFilling()) return;
+  state_.Fillings.Store(state_.BoxLabels, state_.VertexCount);
+  ApplyHistoryButtons();
+  DrawFilling(state_.BoxLabels);
+  const EdgeSlots& reduced = state_.ReducedEdgeList;
+  ShowCheckedState(reduced[1].a != 0 && reduced[2].a != 0);
+}
+
+void TForm1::ApplyHistoryButtons() {
+  const BackForwardState buttons = state_.Fillings.Buttons();
+  Button9->setEnabled(buttons.forwardEnabled);
+  Button8->setEnabled(buttons.backEnabled);
+}
+
+void TForm1::Button8Click() {
+  if (state_.Fillings.HistoryPos <= 1) return;
+  --state_.Fillings.HistoryPos;
+  ShowSnapshot();
+}
+
+void TForm1::Button9Click() {
+  if (state_.Fillings.HistoryPos >= state_.Fillings.HistoryTop) return;
+  ++state_.Fillings.HistoryPos;
+  ShowSnapshot();
+}
+
+void TForm1::ShowSnapshot() {
+  ApplyHistoryButtons();
+  const FillingSnapshot& snapshot = state_.Fillings.Current();
+  for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setText(Q(snapshot.boxTexts[k]));
+  Labels labels{};
+  for (int v = 1; v <= state_.VertexCount; ++v) {
+    labels[v] = static_cast<std::uint8_t>(ConvertToInt(snapshot.boxTexts[v]).value_or(0));
+  }
+  DrawFilling(labels);
+  ShowCheckedState(true);
+}
+
+void TForm1::Button3Click() {
+  if (busy_ || !ReadAndValidateFilling()) return;
+  for (QWidget* control : std::initializer_list<QWidget*>{Memo1, Button1, Button2, Button3, Button6}) {
+    control->setEnabled(false);
+  }
+  busy_ = true;
+  const int n = state_.VertexCount;
+  auto setLabel = [this](int label, const std::string& text) { SetLabelText(label == 6 ? Label6 : Label1, text); };
+  auto breathe = [this] { return Breathe(); };
+  if (Button3->text().startsWith('H')) {
+    SearchOutcome outcome = FindGracefulLabelings(n, state_.TreeEdges(), {setLabel, breathe});
+    if (outcome.stopped) return;  // the window is closing
+    state_.SolutionStore = std::move(outcome.solutions);
+    state_.SolutionCount = static_cast<int>(state_.SolutionStore.size());
+  }
+  const Proposal proposal = ProposeSolution(n, state_.SolutionStore, state_.BoxLabels, {setLabel, breathe});
+  if (proposal.stopped) return;
+  state_.BestIndex = proposal.BestIndex;
+  state_.BestScore = proposal.BestScore;
+  state_.AgreeCount = proposal.AgreeCount;
+  SetLabelText(Label1, proposal.Label1);
+  SetLabelText(Label6, proposal.Label6);
+  SetLabelText(Label4, proposal.Label4);
+  SetLabelText(Label7, proposal.Label7);
+  SetLabelText(Label8, proposal.Label8);
+  if (proposal.proposed) {
+    DrawCheckTable(tabid->canvas(), n, state_.TreeEdges(), state_.SolutionStore[state_.BestIndex - 1]);
+  }
+  busy_ = false;
+  Button3->setText(Q(texts::ProposeAgainCaption));
+  for (QWidget* control : std::initializer_list<QWidget*>{Button1, Button2, Button3, Button6}) {
+    control->setEnabled(true);
+  }
+  if (proposal.proposed) {
+    Button4->show();
+    Button5->show();
+  }
+  Memo1->setEnabled(true);
+}
+
+void TForm1::Button4MouseDown() {
+  tab->hide();
+  tabid->show();
+}
+
+void TForm1::Button4MouseUp() {
+  tab->show();
+  tabid->hide();
+}
+
+void TForm1::Button5Click() {
+  const int best = state_.BestIndex;
+  if (best < 1 || best > static_cast<int>(state_.SolutionStore.size())) return;
+  const Labels& proposal = state_.SolutionStore[best - 1];
+  for (int k = 1; k <= state_.VertexCount; ++k) boxes_[k]->setText(QString::number(proposal[k]));
+}
+
+void TForm1::Button7Click() {
+  for (QPushButton* button : {Button2, Button3, Button6, Button8, Button9}) button->setEnabled(false);
+  const int n = state_.VertexCount;
+  const LeafRemovalResult result = RemoveLeafLayer(state_.ReducedEdgeList, n);
+  DrawTreeOutline(g->canvas(), state_.Circle, n, result.remainingVertices, result.remainingEdges);
+  DrawCheckTable(tab->canvas(), n, result.remainingEdges, state_.BoxLabels);
+  PlaceBoxes(VertexBoxPlacements(state_.Circle, n, {g->x(), g->y()}, result.remaining));
+  if (result.disableButton7) Button7->setEnabled(false);
+}

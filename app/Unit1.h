@@ -21,7 +21,8 @@ class TForm1 : public QWidget {
 
   // Read-only view of the program state, for tests.
   const ProgramState& state() const { return state_; }
-  bool searchRunning() const { return searchRunning_; }
+  // True while the search or the comparison of a proposal runs.
+  bool busy() const { return busy_; }
 
   void Memo1Enter();
   void Button1Click();
@@ -53,6 +54,9 @@ class TForm1 : public QWidget {
   void SetButton2Default(bool isDefault);
   void SetLabelText(QLabel* label, const std::string& text);
   void ClearStatusLabels();
+  bool ReadAndValidateFilling();
+  void DrawFilling(const Labels& labels);
+  void ShowCheckedState(bool leafRemovalOffered);
   void ShowSnapshot();
   void ApplyHistoryButtons();
   void PlaceBoxes(const std::vector<struct BoxPlacement>& boxes);
@@ -62,7 +66,7 @@ class TForm1 : public QWidget {
 
   ProgramState state_;
   bool button2Default_ = false;
-  bool searchRunning_ = false;
+  bool busy_ = false;
   bool closing_ = false;
   bool memo1EnterRan_ = false;
   QElapsedTimer breathTimer_;

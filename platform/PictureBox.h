@@ -16,8 +16,6 @@ class PictureBox : public QWidget {
   Canvas& canvas();
   bool hasPicture() const { return !image_.isNull(); }
   const QImage& image() const { return image_; }
-  // Repaints the control after drawing on its canvas.
-  void refresh() { update(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
