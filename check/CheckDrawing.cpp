@@ -37,6 +37,7 @@ constexpr int GridTop = 5;
 
 void DrawEdgeValues(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<Edge>& edges,
                     const Labels& labels) {
+  if (n < 1) return;
   canvas.SetPenWidth(1);
   const auto diameterEdgeCount =
       std::count_if(edges.begin(), edges.end(), [n](const Edge& e) { return IsDiameter(e, n); });
