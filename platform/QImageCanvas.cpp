@@ -32,11 +32,13 @@ Qt::BrushStyle ToQtStyle(BrushStyle style) {
 
 QImageCanvas::QImageCanvas(QImage& image) : image_(image), font_("MS Sans Serif") {
   font_.setPixelSize(11);
+  font_.setStyleStrategy(QFont::NoAntialias);
 }
 
 void QImageCanvas::SetFont(const std::string& face, int height) {
   font_ = QFont(QString::fromStdString(face));
   font_.setPixelSize(EmPixelsForCellHeight(height));
+  font_.setStyleStrategy(QFont::NoAntialias);
 }
 
 void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {

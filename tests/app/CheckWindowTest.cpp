@@ -1,0 +1,140 @@
+#include "WindowHarness.h"
+
+namespace {
+
+const char* PathOf4 = "1 3\n2 4\n1 2";  // the path 3-1-2-4
+
+}  // namespace
+
+TEST_F(WindowTest, CheckDrawsSquaresAndTableAndOffersTheNextCommands) {
+  Confirm(PathOf4);
+  Fill({"4", "2", "1", "3"});
+  PressEnterIn(1);
+  EXPECT_TRUE(boxes.empty()) << LastBox();
+  // Quarter points of the two opposite edges, the midpoint of the third: all values unique.
+  // Pixels in the squares' lower left corners, clear of the value texts.
+  EXPECT_EQ(Pixel("g", 343, 257), RgbGreen);
+  EXPECT_EQ(Pixel("g", 243, 157), RgbGreen);
+  EXPECT_EQ(Pixel("g", 343, 157), RgbGreen);
+  EXPECT_TRUE(Picture("tab")->isVisible());
+  EXPECT_EQ(Pixel("tab", 217, 32), RgbBlack);  // dot of the first edge
+  EXPECT_EQ(Pixel("tab", 52, 87), RgbSkyBlue);  // no edge joins labels 1 and 2
+  EXPECT_EQ(Pixel("tab", 2, 2), RgbSkyBlue);
+  EXPECT_TRUE(Button(3)->isEnabled());
+  EXPECT_TRUE(Button(7)->isVisible() && Button(7)->isEnabled());
+  EXPECT_FALSE(Button(8)->isEnabled());
+  EXPECT_FALSE(Button(9)->isEnabled());
+  EXPECT_EQ(form->state().Fillings.HistoryPos, 1);
+
+  // A repeated value is red, an edge with an empty end blue.
+  Fill({"1", "2", "", "3"});
+  PressEnterIn(2);
+  EXPECT_EQ(Pixel("g", 350, 250), RgbBlue);
+  EXPECT_EQ(Pixel("g", 243, 157), RgbRed);
+  EXPECT_EQ(Pixel("g", 343, 157), RgbRed);
+  EXPECT_TRUE(Button(8)->isEnabled());
+}
+
+TEST_F(WindowTest, RejectedFillingsShowTheFirstFaultAndStoreNothing) {
+  Confirm("1 2\n2 3\n3 4\n4 5");
+  Box(15)->setText("ab");
+  PressEnterIn(1);
+  EXPECT_EQ(LastBox(), "'ab' is not a valid integer value.");
+  EXPECT_EQ(boxes.back().kind, MessageBoxes::Kind::Error);
+  Box(15)->clear();
+  Fill({"5", "3", "5", "3"});
+  PressEnterIn(1);
+  EXPECT_EQ(LastBox(), "Chyba: vrcholy 1 a 3 majú rovnaké číslo: 5.");
+  EXPECT_EQ(boxes.back().kind, MessageBoxes::Kind::Message);
+  Fill({"", "-3"});
+  PressEnterIn(1);
+  EXPECT_EQ(LastBox(), "Chyba v 2. vrchole (nepovolené číslo: -3).");
+  EXPECT_EQ(form->state().Fillings.HistoryPos, 0);
+  EXPECT_FALSE(Button(7)->isVisible());
+  EXPECT_TRUE(Box(2)->hasFocus() || Box(1)->hasFocus());
+}
+
+TEST_F(WindowTest, EnterInABoxDoesNothingAfterTheEdgeBoxWasEntered) {
+  Confirm(PathOf4);
+  ClickMemo();
+  Fill({"1"});
+  QTest::mouseClick(Box(1), Qt::LeftButton);
+  PressEnterIn(1);
+  EXPECT_EQ(form->state().Fillings.HistoryPos, 0);
+}
+
+TEST_F(WindowTest, BackAndForwardShowStoredFillingsAsChecked) {
+  Confirm(PathOf4);
+  Fill({"03", "", "", ""});
+  PressEnterIn(1);
+  const QImage firstTable = Picture("tab")->image();
+  Fill({"4", "2", "1", "3"});
+  PressEnterIn(1);
+  Fill({"1", "2", "3", "4"});
+  PressEnterIn(1);
+  EXPECT_TRUE(boxes.empty()) << LastBox();
+  Click(Button(8));
+  Click(Button(8));
+  EXPECT_EQ(form->state().Fillings.HistoryPos, 1);
+  EXPECT_EQ(Box(1)->text(), "3");
+  EXPECT_EQ(Box(2)->text(), "");
+  EXPECT_FALSE(Button(8)->isEnabled());
+  EXPECT_TRUE(Button(9)->isEnabled());
+  EXPECT_EQ(Picture("tab")->image(), firstTable);
+  Click(Button(9));
+  EXPECT_EQ(Box(4)->text(), "3");
+  EXPECT_TRUE(Button(8)->isEnabled() && Button(9)->isEnabled());
+  EXPECT_EQ(Pixel("g", 343, 257), RgbGreen);
+  // Checking after stepping back makes this the newest filling.
+  Click(Button(8));
+  Fill({"2", "", "", ""});
+  PressEnterIn(1);
+  EXPECT_EQ(form->state().Fillings.HistoryPos, 2);
+  EXPECT_EQ(form->state().Fillings.HistoryTop, 2);
+  EXPECT_FALSE(Button(9)->isEnabled());
+  // A new confirmation starts a new history.
+  Confirm(PathOf4);
+  EXPECT_FALSE(Button(8)->isEnabled() || Button(9)->isEnabled());
+  PressEnterIn(1);
+  EXPECT_EQ(form->state().Fillings.HistoryPos, 1);
+}
+
+TEST_F(WindowTest, LeafRemovalPeelsOneLayerPerPressAndKeepsVerticesInPlace) {
+  Confirm("1 2\n2 3\n3 4\n4 5");
+  Fill({"1", "4", "2", "3", ""});
+  PressEnterIn(1);
+  Click(Button(7));
+  for (int k : {2, 3, 8, 9, 6}) EXPECT_FALSE(Button(k)->isEnabled()) << k;
+  EXPECT_TRUE(Button(7)->isEnabled());
+  EXPECT_FALSE(Box(1)->isVisible());
+  EXPECT_FALSE(Box(5)->isVisible());
+  for (int k : {2, 3, 4}) EXPECT_TRUE(Box(k)->isVisible()) << k;
+  EXPECT_EQ(Box(3)->pos(), QPoint(88 + 88 - 10, 8 + 132 - 10));
+  EXPECT_EQ(Pixel("g", 450, 250), RgbAqua);  // vertex 1 is gone
+  EXPECT_EQ(Pixel("g", 88, 132), RgbBlack);
+  Click(Button(7));
+  EXPECT_FALSE(Button(7)->isEnabled());
+  for (int k = 1; k <= 20; ++k) EXPECT_EQ(Box(k)->isVisible(), k == 3) << k;
+  EXPECT_EQ(Box(2)->text(), "4");
+  // Confirming again restores the whole tree.
+  Confirm("1 2\n2 3\n3 4\n4 5");
+  for (int k = 1; k <= 5; ++k) EXPECT_TRUE(Box(k)->isVisible()) << k;
+  EXPECT_TRUE(Button(6)->isEnabled());
+}
+
+TEST_F(WindowTest, ClearingAfterLeafRemovalNeverFocusesAHiddenBox) {
+  Confirm("1 2\n1 3\n1 4\n1 5\n1 6");
+  Fill({"2"});
+  PressEnterIn(1);
+  Click(Button(3));  // a search gives Button6 back after the removal below
+  Click(Button(7));
+  EXPECT_FALSE(Box(1)->isVisible() && Box(2)->isVisible());
+  Confirm("1 2\n2 3\n3 4\n4 5\n5 6");
+  PressEnterIn(1);
+  Click(Button(7));
+  Click(Button(7));
+  ASSERT_FALSE(Box(1)->isVisible());
+  form->Button6Click();
+  EXPECT_NE(QApplication::focusWidget(), Box(1));
+  for (int k = 1; k <= 20; ++k) EXPECT_EQ(Box(k)->text(), "");
+}
