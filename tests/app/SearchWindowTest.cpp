@@ -1,0 +1,132 @@
+#include <QTimer>
+
+#include "WindowHarness.h"
+
+TEST_F(WindowTest, SearchProposesAndTheProposalCanBeViewedAndFilledIn) {
+  Confirm("1 2\n2 3");
+  Click(Button(3));
+  EXPECT_TRUE(boxes.empty()) << LastBox();
+  EXPECT_EQ(Text(Label(1)), "Graf má 4 graciózne ohodnotenia,");
+  EXPECT_EQ(Text(Label(6)), "z toho všetky súhlasia s vyplnením grafu.");
+  EXPECT_EQ(Text(Label(4)), "Navrhujem doplniť na riešenie:");
+  EXPECT_EQ(Text(Label(7)), " (2) (1) (3).");
+  EXPECT_EQ(Text(Label(8)), "");
+  EXPECT_EQ(Button(3)->text().toStdString(), "Navrhnúť riešenie");
+  for (int k : {1, 2, 3, 6}) EXPECT_TRUE(Button(k)->isEnabled()) << k;
+  EXPECT_TRUE(Memo()->isEnabled());
+  EXPECT_TRUE(Button(4)->isVisible() && Button(5)->isVisible());
+  EXPECT_FALSE(Picture("tabid")->isVisible());
+  // Disc of the edge 1-2 (labels 2 and 1) in column 2, row 1 of the proposal table.
+  EXPECT_EQ(Pixel("tabid", 135, 41), RgbBlack);
+
+  QTest::mousePress(Button(4), Qt::LeftButton);
+  EXPECT_TRUE(Picture("tabid")->isVisible());
+  EXPECT_FALSE(Picture("tab")->isVisible());
+  QTest::mouseRelease(Button(4), Qt::LeftButton);
+  EXPECT_FALSE(Picture("tabid")->isVisible());
+  EXPECT_TRUE(Picture("tab")->isVisible());  // also when it was hidden before
+
+  Box(4)->setText("9");
+  Click(Button(5));
+  Click(Button(5));
+  EXPECT_EQ(Box(1)->text(), "2");
+  EXPECT_EQ(Box(2)->text(), "1");
+  EXPECT_EQ(Box(3)->text(), "3");
+  EXPECT_EQ(Box(4)->text(), "9");
+  PressEnterIn(1);
+  EXPECT_TRUE(boxes.empty()) << LastBox();
+  EXPECT_EQ(Pixel("g", 293, 170), RgbGreen);
+  EXPECT_EQ(Pixel("g", 143, 257), RgbGreen);
+  EXPECT_FALSE(Button(4)->isVisible() || Button(5)->isVisible());
+  EXPECT_EQ(Text(Label(1)), "");
+}
+
+TEST_F(WindowTest, LaterPressesReuseTheStoredLabelings) {
+  Confirm("1 2\n2 3");
+  Click(Button(3));
+  const Labels* store = form->state().SolutionStore.data();
+  Fill({"1", "2", "3"});
+  Click(Button(3));
+  EXPECT_EQ(form->state().SolutionStore.data(), store);
+  EXPECT_EQ(Text(Label(6)), "z toho žiadne nesúhlasí s vyplnením grafu.");
+  EXPECT_EQ(Text(Label(4)), "Navrhujem riešenie:");
+  EXPECT_EQ(Text(Label(7)), " (2) (1) (3), ");
+  EXPECT_EQ(Text(Label(8)), "ktoré sa líši v 2 vrcholoch.");
+  // An invalid filling is reported before anything is disabled.
+  Fill({"4"});
+  Click(Button(3));
+  EXPECT_EQ(LastBox(), "Chyba v 1. vrchole (nepovolené číslo: 4).");
+  EXPECT_TRUE(Button(1)->isEnabled() && Button(3)->isEnabled());
+  // A new confirmation searches again.
+  Confirm("1 2\n2 3\n3 4");
+  Fill({"", "", "", ""});
+  Click(Button(3));
+  EXPECT_EQ(form->state().SolutionCount, 4);
+  EXPECT_EQ(Text(Label(7)), " (2) (3) (1) (4).");
+}
+
+TEST_F(WindowTest, AGraphWithoutGracefulLabelingGetsNoProposal) {
+  Confirm("1 2\n2 3\n3 1\n4 5\n5 6");
+  Click(Button(3));
+  EXPECT_EQ(Text(Label(1)), "Graf nemá žiadne graciózne ohodnotenie.");
+  for (int k : {4, 6, 7, 8}) EXPECT_EQ(Text(Label(k)), "") << k;
+  EXPECT_FALSE(Button(4)->isVisible() || Button(5)->isVisible());
+  EXPECT_FALSE(Picture("tabid")->hasPicture());
+  for (int k : {1, 2, 3, 6}) EXPECT_TRUE(Button(k)->isEnabled()) << k;
+  form->Button5Click();  // must not touch the boxes without a proposal
+  EXPECT_EQ(Box(1)->text(), "");
+
+  Confirm("1 2\n2 3\n3 1\n4 5\n5 6\n6 7");
+  Click(Button(3));
+  EXPECT_EQ(Text(Label(1)), "Graf má 24 gracióznych ohodnotení,");
+  EXPECT_TRUE(Button(5)->isVisible());
+}
+
+TEST_F(WindowTest, ATwentyVertexTreeIsAnsweredAndTheProposalIsGraceful) {
+  std::string path;
+  for (int v = 1; v < 20; ++v) path += std::to_string(v) + " " + std::to_string(v + 1) + "\n";
+  Confirm(path);
+  Box(1)->setText("1");
+  Click(Button(3));
+  EXPECT_EQ(Text(Label(1)), "Našiel som graciózne ohodnotenie grafu,");
+  EXPECT_EQ(form->state().SolutionCount, 1);
+  Click(Button(5));
+  PressEnterIn(1);
+  const auto& labels = form->state().BoxLabels;
+  std::vector<bool> seen(20, false);
+  for (int v = 1; v < 20; ++v) seen[std::abs(labels[v] - labels[v + 1])] = true;
+  for (int d = 1; d < 20; ++d) EXPECT_TRUE(seen[d]) << d;
+}
+
+TEST_F(WindowTest, DuringASearchOnlyHarmlessCommandsRun) {
+  Confirm("1 2\n1 3\n1 4\n1 5\n1 6\n1 7\n1 8\n1 9\n1 10");
+  PressEnterIn(1);
+  PressEnterIn(1);
+  bool checked = false;
+  QTimer::singleShot(0, form.get(), [&] {
+    checked = true;
+    EXPECT_TRUE(form->busy());
+    for (QWidget* w : std::initializer_list<QWidget*>{Memo(), Button(1), Button(2), Button(3), Button(6)}) {
+      EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    }
+    form->Button8Click();  // a history step must not hand the search button back
+    EXPECT_FALSE(Button(3)->isEnabled());
+    form->Button3Click();  // nor may the search start again inside itself
+    form->Button7Click();  // leaf removal is harmless
+  });
+  Click(Button(3));
+  EXPECT_TRUE(checked);
+  EXPECT_FALSE(form->busy());
+  EXPECT_EQ(form->state().SolutionCount, 725760);
+  EXPECT_TRUE(Button(3)->isEnabled());
+  EXPECT_EQ(Text(Label(1)), "Graf má 725760 gracióznych ohodnotení,");
+}
+
+TEST_F(WindowTest, ClosingTheWindowStopsARunningSearch) {
+  Confirm("1 2\n1 3\n1 4\n1 5\n1 6\n1 7\n1 8\n1 9\n1 10");
+  QTimer::singleShot(0, form.get(), [&] { form->close(); });
+  Click(Button(3));
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->state().SolutionCount, 0);
+  EXPECT_NE(Button(3)->text().toStdString(), "Navrhnúť riešenie");
+}
