@@ -49,7 +49,7 @@ void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QBrush(ToQColor(brushColor_), ToQtStyle(brushStyle_)));
   }
   // The outline is centred on the outermost pixels of the rectangle.
-  const int before = (penWidth_ - 1) / 2;
+  const int before = penWidth_ / 2;
   const QColor pen = ToQColor(penColor_);
   const int left = x1 - before;
   const int top = y1 - before;
