@@ -7,14 +7,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "app/WindowTexts.h"
-#include "platform/MessageBoxes.h"
-#include "platform/PictureBox.h"
 #include "check/CheckDrawing.h"
 #include "check/LabelCheck.h"
 #include "leaves/LeafRemoval.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PictureBox.h"
 #include "search/GracefulSearch.h"
 #include "search/Proposal.h"
 #include "tree/EdgeListParser.h"
@@ -22,19 +21,6 @@
 #include "tree/TreeDrawing.h"
 
 namespace {
-
-const QColor SkyBlue(166, 202, 240);
-const QColor MoneyGreen(192, 220, 192);
-const QColor BoxYellow(255, 255, 0);
-
-QFont PixelFont(const QString& face, int pixels, bool bold) {
-  QFont font(face);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
-void SetTabStop(QWidget* control, bool on) { control->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -55,144 +41,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
 TForm1::~TForm1() = default;
 
-void TForm1::createWindow() {
-  // Windows-era fonts are not on Linux; these faces have the same metrics.
-  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-  QFont::insertSubstitution("Arial", "Liberation Sans");
-  setObjectName("Form1");
-  setWindowTitle(Q(texts::WindowCaption));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(857, 516);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, SkyBlue);
-  setPalette(palette);
-  setAutoFillBackground(true);
-  setFont(PixelFont("MS Sans Serif", 11, false));
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
-}
-
-void TForm1::createEdgeInput() {
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName("Memo1");
-  Memo1->setGeometry(8, 24, 73, 425);
-  QPalette palette = Memo1->palette();
-  palette.setColor(QPalette::Base, MoneyGreen);
-  Memo1->setPalette(palette);
-  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setTabChangesFocus(true);
-  Memo1->installEventFilter(this);
-}
-
-void TForm1::createVertexBoxes() {
-  for (int k = 1; k <= MaxVertices; ++k) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QString("e%1").arg(k, 2, 10, QChar('0')));
-    box->setGeometry(200 + 8 * (k - 1), 224 + 8 * (k - 1), 20, 20);
-    box->setMaxLength(2);
-    box->setTextMargins(0, 0, 0, 0);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, BoxYellow);
-    box->setPalette(palette);
-    box->hide();
-    SetTabStop(box, false);
-    boxes_[k] = box;
-  }
-}
-
-void TForm1::createButtons() {
-  auto make = [this](const char* name, int x, int y, int w, int h, const std::string& caption) {
-    auto* button = new QPushButton(Q(caption), this);
-    button->setObjectName(name);
-    button->setGeometry(x, y, w, h);
-    button->setAutoDefault(false);
-    SetTabStop(button, false);
-    return button;
-  };
-  Button1 = make("Button1", 8, 456, 75, 25, texts::Button1Caption);
-  Button2 = make("Button2", 520, 472, 59, 25, texts::Button2Caption);
-  Button3 = make("Button3", 600, 8, 249, 25, texts::SearchCaption);
-  Button4 = make("Button4", 600, 184, 249, 25, texts::Button4Caption);
-  Button5 = make("Button5", 600, 152, 249, 25, texts::Button5Caption);
-  Button6 = make("Button6", 600, 480, 249, 25, texts::Button6Caption);
-  Button7 = make("Button7", 8, 488, 75, 17, texts::Button7Caption);
-  Button8 = make("Button8", 456, 16, 57, 25, texts::Button8Caption);
-  Button9 = make("Button9", 520, 16, 57, 25, texts::Button9Caption);
-  SetTabStop(Button1, true);
-  for (QPushButton* hidden : {Button2, Button3, Button4, Button6, Button7, Button8, Button9}) hidden->hide();
-  Button2->setEnabled(false);
-  Button8->setEnabled(false);
-  Button9->setEnabled(false);
-  // Tab order: the edge box, its button, the vertex boxes, then ENTER.
-  QWidget::setTabOrder(Memo1, Button1);
-  QWidget::setTabOrder(Button1, boxes_[1]);
-  for (int k = 1; k < MaxVertices; ++k) QWidget::setTabOrder(boxes_[k], boxes_[k + 1]);
-  QWidget::setTabOrder(boxes_[MaxVertices], Button2);
-}
-
-void TForm1::createPictures() {
-  g = new PictureBox(this, 500, 500);
-  g->setObjectName("g");
-  g->move(88, 8);
-  tab = new PictureBox(this, 250, 250);
-  tab->setObjectName("tab");
-  tab->move(598, 217);
-  tabid = new PictureBox(this, 250, 250);
-  tabid->setObjectName("tabid");
-  tabid->move(598, 217);
-  tabid->hide();
-  // The picture lies under the controls placed over it.
-  g->lower();
-}
-
-void TForm1::createLabels() {
-  auto make = [this](const char* name, int x, int y, bool bold, const char* designText) {
-    auto* label = new QLabel(designText, this);
-    label->setObjectName(name);
-    label->setFont(PixelFont("Arial", 11, bold));
-    label->move(x, y);
-    label->adjustSize();
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
-  };
-  Label1 = make("Label1", 600, 45, true, "label1");
-  Label2 = make("Label2", 96, 488, false, "");
-  Label4 = make("Label4", 600, 92, false, "label4");
-  Label5 = make("Label5", 96, 21, true, "label5");
-  Label6 = make("Label6", 600, 61, true, "label6");
-  Label7 = make("Label7", 600, 108, true, "label7");
-  Label8 = make("Label8", 600, 124, false, "label8");
-  Label3 = new QLabel(Q(texts::Label3Caption), this);
-  Label3->setObjectName("Label3");
-  Label3->setFont(PixelFont("Arial", 9, true));
-  Label3->setGeometry(8, 8, 73, 13);
-  Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  for (QLabel* label : {Label1, Label4, Label6, Label7, Label8}) SetLabelText(label, "");
-  Label2->raise();
-  Label5->raise();
-}
-
-void TForm1::wireEvents() {
-  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-  connect(Button4, &QPushButton::pressed, this, &TForm1::Button4MouseDown);
-  connect(Button4, &QPushButton::released, this, &TForm1::Button4MouseUp);
-  connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
-  connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
-  connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
-  connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
-  connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
-  for (int k = 1; k <= MaxVertices; ++k) {
-    connect(boxes_[k], &QLineEdit::returnPressed, this, [this] {
-      if (button2Default_ && Button2->isEnabled() && !Button2->isHidden()) Button2->click();
-    });
-  }
+void TForm1::SetTabStop(QWidget* control, bool on) {
+  // Without a tab stop a control still takes the focus when clicked.
+  control->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -397,7 +248,9 @@ void TForm1::Button3Click() {
   }
   busy_ = true;
   const int n = state_.VertexCount;
-  auto setLabel = [this](int label, const std::string& text) { SetLabelText(label == 6 ? Label6 : Label1, text); };
+  auto setLabel = [this](int label, const std::string& text) {
+    SetLabelText(label == 6 ? Label6 : Label1, text);
+  };
   auto breathe = [this] { return Breathe(); };
   if (Button3->text().startsWith('H')) {
     SearchOutcome outcome = FindGracefulLabelings(n, state_.TreeEdges(), {setLabel, breathe});

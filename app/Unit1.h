@@ -49,6 +49,7 @@ class TForm1 : public QWidget {
   void createLabels();
   void wireEvents();
 
+  static void SetTabStop(QWidget* control, bool on);
   // Gives the keyboard focus to a control, never to a hidden or disabled one.
   void FocusControl(QWidget* control);
   void SetButton2Default(bool isDefault);
