@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "check/Evaluation.h"
+#include "support/TestLabels.h"
 
 namespace {
-
-Labels MakeLabels(std::initializer_list<int> values) {
-  Labels labels{};
-  int v = 1;
-  for (int x : values) labels[v++] = static_cast<std::uint8_t>(x);
-  return labels;
-}
 
 // One letter per edge: U unique, R repeated, . unlabeled.
 std::string Marks(const Evaluation& evaluation) {

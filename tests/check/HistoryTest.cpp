@@ -2,15 +2,9 @@
 
 #include "check/History.h"
 #include "check/LabelCheck.h"
+#include "support/TestLabels.h"
 
 namespace {
-
-Labels MakeLabels(std::initializer_list<int> values) {
-  Labels labels{};
-  int v = 1;
-  for (int x : values) labels[v++] = static_cast<std::uint8_t>(x);
-  return labels;
-}
 
 struct Position {
   int pos, top;

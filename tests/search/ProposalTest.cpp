@@ -4,15 +4,9 @@
 #include <numeric>
 
 #include "search/Proposal.h"
+#include "support/TestLabels.h"
 
 namespace {
-
-Labels MakeLabels(std::initializer_list<int> values) {
-  Labels labels{};
-  int v = 1;
-  for (int x : values) labels[v++] = static_cast<std::uint8_t>(x);
-  return labels;
-}
 
 // The graceful labelings of the path 1-2, 2-3 in the order the search stores them.
 const std::vector<Labels> Path3 = {MakeLabels({2, 1, 3}), MakeLabels({3, 1, 2}), MakeLabels({1, 3, 2}),
