@@ -48,19 +48,38 @@ ChainedGracefulSearch::ChainedGracefulSearch(const SearchGraph& graph, SearchRep
 
 std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>& chains) {
   const int n = graph_.n;
+  best_.reset();
   chains_ = &chains;
   gapBounds_.clear();
   if (!chains.empty()) PrepareGapBounds(chains.front().members);
+  ordered_ = 0;
+  for (const LabelChain& chain : chains) {
+    for (int v : chain.members) ordered_ |= Bit(v);
+  }
   std::fill(std::begin(label_), std::end(label_), 0);
   std::fill(std::begin(vertexAt_), std::end(vertexAt_), 0);
   freeLabels_ = (Bit(n + 1) - 1) & ~1u;
   unplaced_ = freeLabels_;
+  allLabels_ = freeLabels_;
   allValues_ = (Bit(n) - 1) & ~1u;
   usedValues_ = 0;
-  if (Descend() != Result::Found) return std::nullopt;
-  Labels found{};
-  for (int v = 1; v <= n; ++v) found[v] = static_cast<std::uint8_t>(label_[v]);
-  return found;
+  // The two ways of branching suit different searches (finding a labeling fast, or proving there
+  // is none), and which one a search is cannot be told in advance: alternate with doubling budgets.
+  for (long long budget = 1024;; budget *= 2) {
+    for (Strategy strategy : {Strategy::LargestValue, Strategy::FewestChoices}) {
+      strategy_ = strategy;
+      nodesLeft_ = budget;
+      const Result r = Descend();
+      if (r == Result::Stopped) return std::nullopt;
+      if (r != Result::OutOfBudget) return best_;
+    }
+  }
+}
+
+ChainedGracefulSearch::Result ChainedGracefulSearch::Complete() {
+  best_.emplace();
+  for (int v = 1; v <= graph_.n; ++v) (*best_)[v] = static_cast<std::uint8_t>(label_[v]);
+  return Result::Found;
 }
 
 // Along a path whose vertices rise in chain order the labels rise too, by distinct edge values,
@@ -73,28 +92,56 @@ void ChainedGracefulSearch::PrepareGapBounds(const std::vector<int>& chain) {
     for (int s = r + 1; s < static_cast<int>(chain.size()); ++s) {
       const int high = chain[s];
       int v = chain[r];
-      int last = r;
       int steps = 0;
-      while (v != high) {
-        v = graph_.parent[high][v];
-        if (v == 0 || position[v] <= last) break;
-        last = position[v];
+      bool rising = true;
+      while (rising && v != high) {
+        const int next = graph_.parent[high][v];
+        rising = next != 0 && position[next] > position[v];
+        v = next;
         ++steps;
       }
-      if (v == high && steps >= 2) gapBounds_.push_back({chain[r], high, steps * (steps + 1) / 2});
+      if (rising && steps >= 2) gapBounds_.push_back({chain[r], high, steps * (steps + 1) / 2});
     }
   }
 }
 
 ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
+  if (--nodesLeft_ < 0) return Result::OutOfBudget;
   if (--untilBreath_ <= 0) {
     untilBreath_ = NodesPerBreath;
     if (!reporter_.Breathe()) return Result::Stopped;
   }
   const std::uint32_t missing = allValues_ & ~usedValues_;
   if (!missing) return PlaceRest();
-  // The largest missing value has the fewest label pairs (a, a + value) left to realise it.
+  if (!EveryValueReachable(missing) || !DomainsFit(missing)) return Result::Exhausted;
+  // Branch where the choices are fewest: on the ways to realise the largest missing value, or on
+  // the labels left to one vertex whose placed neighbours or chain position pin it down.
   const int value = Highest(missing);
+  int vertex = 0;
+  int fewest = MaxVertices + 1;
+  std::uint32_t vertexLabels = 0;
+  for (std::uint32_t open = unplaced_; open; open &= open - 1) {
+    const int x = Lowest(open);
+    const bool ordered = ordered_ & Bit(x);
+    if (!ordered && !(graph_.adjacent[x] & ~unplaced_)) continue;
+    std::uint32_t labels = domain_[x];
+    if (ordered) labels &= (Bit(high_[x] + 1) - 1) & ~(Bit(low_[x]) - 1);
+    const int count = std::popcount(labels);
+    if (count == 0) return Result::Exhausted;
+    if (count < fewest && (count <= 1 || strategy_ == Strategy::FewestChoices)) {
+      fewest = count;
+      vertex = x;
+      vertexLabels = labels;
+    }
+  }
+  const bool byVertex = vertex && (fewest <= 1 || fewest < ValueOptions(value));
+  if (byVertex) {
+    for (; vertexLabels; vertexLabels &= vertexLabels - 1) {
+      const Result r = TryVertex(vertex, Lowest(vertexLabels));
+      if (r != Result::Exhausted) return r;
+    }
+    return Result::Exhausted;
+  }
   for (int a = 1; a + value <= graph_.n; ++a) {
     const int b = a + value;
     const int x = vertexAt_[a];
@@ -119,16 +166,72 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
   return Result::Exhausted;
 }
 
+int ChainedGracefulSearch::ValueOptions(int value) const {
+  int options = 0;
+  int unplacedEdges = -1;
+  for (int a = 1; a + value <= graph_.n; ++a) {
+    const int x = vertexAt_[a];
+    const int y = vertexAt_[a + value];
+    if (x && y) continue;
+    if (x || y) {
+      options += std::popcount(graph_.adjacent[x ? x : y] & unplaced_);
+      continue;
+    }
+    if (unplacedEdges < 0) {
+      unplacedEdges = 0;
+      for (const Edge& e : graph_.edges) unplacedEdges += (unplaced_ & Bit(e.a)) && (unplaced_ & Bit(e.b));
+    }
+    options += 2 * unplacedEdges;
+  }
+  return options;
+}
+
+// A missing value needs a label pair (a, a + value) whose ends are free or sit on a vertex with an
+// unplaced neighbour, and not both placed (placed ends would already have realised it).
+bool ChainedGracefulSearch::EveryValueReachable(std::uint32_t missing) const {
+  std::uint32_t open = 0;
+  for (std::uint32_t placed = allLabels_ & ~freeLabels_; placed; placed &= placed - 1) {
+    const int label = Lowest(placed);
+    if (graph_.adjacent[vertexAt_[label]] & unplaced_) open |= Bit(label);
+  }
+  const std::uint32_t usable = freeLabels_ | open;
+  for (; missing; missing &= missing - 1) {
+    const int value = Lowest(missing);
+    if (!(usable & (usable >> value) & ~(open & (open >> value)))) return false;
+  }
+  return true;
+}
+
+// An unplaced vertex next to placed ones can only take a free label that differs from each placed
+// neighbour's by a missing value; with these domains the chains are checked again, more tightly.
+bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
+  std::uint64_t mirrored = 0;
+  for (std::uint32_t m = missing; m; m &= m - 1) mirrored |= std::uint64_t{1} << (63 - Lowest(m));
+  for (std::uint32_t open = unplaced_; open; open &= open - 1) {
+    const int x = Lowest(open);
+    std::uint32_t domain = freeLabels_;
+    for (std::uint32_t placed = graph_.adjacent[x] & ~unplaced_; placed; placed &= placed - 1) {
+      const int label = label_[Lowest(placed)];
+      domain &= static_cast<std::uint32_t>((std::uint64_t{missing} << label) | (mirrored >> (63 - label)));
+    }
+    if (!domain) return false;
+    domain_[x] = domain;
+  }
+  useDomains_ = true;
+  const bool fit = ChainsFit();
+  useDomains_ = false;
+  return fit;
+}
+
 // Every value is realised, so only isolated vertices can be left; they take the free labels.
 ChainedGracefulSearch::Result ChainedGracefulSearch::PlaceRest() {
-  if (!unplaced_) return Result::Found;
+  if (!unplaced_) return Complete();
   const int vertex = Lowest(unplaced_);
   for (std::uint32_t labels = freeLabels_; labels; labels &= labels - 1) {
     if (!Place(vertex, Lowest(labels))) continue;
     const Result r = PlaceRest();
-    if (r == Result::Found) return r;
     Unplace(vertex);
-    if (r == Result::Stopped) return r;
+    if (r != Result::Exhausted) return r;
   }
   return Result::Exhausted;
 }
@@ -136,7 +239,7 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::PlaceRest() {
 ChainedGracefulSearch::Result ChainedGracefulSearch::TryVertex(int vertex, int label) {
   if (!Place(vertex, label)) return Result::Exhausted;
   const Result r = Descend();
-  if (r != Result::Found) Unplace(vertex);
+  Unplace(vertex);
   return r;
 }
 
@@ -144,7 +247,7 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::TryEdge(int first, int firs
                                                              int secondLabel) {
   if (!Place(first, firstLabel)) return Result::Exhausted;
   const Result r = TryVertex(second, secondLabel);
-  if (r != Result::Found) Unplace(first);
+  Unplace(first);
   return r;
 }
 
@@ -197,7 +300,7 @@ bool ChainedGracefulSearch::ChainsFit() {
         if (label_[x] < bound) return false;
         low_[x] = label_[x];
       } else {
-        const std::uint32_t options = freeLabels_ & ~(Bit(bound) - 1);
+        const std::uint32_t options = Options(x) & ~(Bit(bound) - 1);
         if (!options) return false;
         low_[x] = Lowest(options);
       }
@@ -217,7 +320,7 @@ bool ChainedGracefulSearch::ChainsFit() {
         if (label_[x] > bound) return false;
         high_[x] = label_[x];
       } else {
-        const std::uint32_t options = freeLabels_ & (Bit(bound + 1) - 1);
+        const std::uint32_t options = Options(x) & (Bit(bound + 1) - 1);
         if (!options) return false;
         high_[x] = Highest(options);
         if (high_[x] < low_[x]) return false;

@@ -39,8 +39,12 @@ class ChainedGracefulSearch {
     int high;
     int gap;
   };
-  enum class Result { Exhausted, Found, Stopped };
+  enum class Result { Exhausted, Found, Stopped, OutOfBudget };
+  // LargestValue branches on the ways to realise the largest missing value unless a vertex has
+  // a single label left; FewestChoices branches on a vertex whenever its labels are fewer.
+  enum class Strategy { LargestValue, FewestChoices };
 
+  Result Complete();
   void PrepareGapBounds(const std::vector<int>& chain);
   Result Descend();
   Result PlaceRest();
@@ -49,6 +53,10 @@ class ChainedGracefulSearch {
   bool Place(int vertex, int label);
   void Unplace(int vertex);
   bool ChainsFit();
+  bool EveryValueReachable(std::uint32_t missing) const;
+  bool DomainsFit(std::uint32_t missing);
+  int ValueOptions(int value) const;
+  std::uint32_t Options(int vertex) const { return useDomains_ ? domain_[vertex] : freeLabels_; }
 
   const SearchGraph& graph_;
   SearchReporter& reporter_;
@@ -61,7 +69,14 @@ class ChainedGracefulSearch {
   std::uint32_t usedValues_ = 0;
   std::uint32_t unplaced_ = 0;
   std::uint32_t allValues_ = 0;
+  std::uint32_t allLabels_ = 0;
+  std::uint32_t domain_[MaxVertices + 1] = {};
+  bool useDomains_ = false;
+  std::uint32_t ordered_ = 0;
   int low_[MaxVertices + 1] = {};
   int high_[MaxVertices + 1] = {};
   int untilBreath_ = 0;
+  Strategy strategy_ = Strategy::LargestValue;
+  long long nodesLeft_ = 0;
+  std::optional<Labels> best_;
 };
