@@ -4,55 +4,11 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "bench/TreeLine.h"
 #include "search/GracefulSearch.h"
-
-namespace {
-
-struct TreeLine {
-  int n = 0;
-  std::vector<Edge> edges;
-};
-
-std::optional<int> ParseNumber(const std::string& text) {
-  if (text.empty() || text.size() > 3) return std::nullopt;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
-// Fills `tree` or returns what is wrong with the line.
-std::string ParseTreeLine(const std::string& line, TreeLine& tree) {
-  std::istringstream words(line);
-  std::string word;
-  words >> word;
-  const std::optional<int> n = ParseNumber(word);
-  if (!n || *n < 2 || *n > MaxVertices) return "the vertex count must be a number from 2 to 20";
-  tree.n = *n;
-  while (words >> word) {
-    const std::size_t dash = word.find('-');
-    const std::optional<int> a = dash == std::string::npos ? std::nullopt : ParseNumber(word.substr(0, dash));
-    const std::optional<int> b =
-        dash == std::string::npos ? std::nullopt : ParseNumber(word.substr(dash + 1));
-    if (!a || !b) return "'" + word + "' is not an edge a-b";
-    if (*a < 1 || *a > tree.n || *b < 1 || *b > tree.n)
-      return "edge '" + word + "' has a vertex outside 1.." + std::to_string(tree.n);
-    tree.edges.push_back({static_cast<std::uint8_t>(*a), static_cast<std::uint8_t>(*b)});
-  }
-  if (static_cast<int>(tree.edges.size()) != tree.n - 1) {
-    return "expected " + std::to_string(tree.n - 1) + " edges, found " + std::to_string(tree.edges.size());
-  }
-  return {};
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   bool plain = false;

@@ -7,6 +7,6 @@
 
 // Every graceful labeling of the graph (n <= 10), in candidate order, visiting all n! candidates so
 // the progress texts stay exact. Each candidate is derived from the previous one by moving a few
-// labels and updating only the edge values that change.
+// labels, and a cheap necessary condition spares most candidates the full test of their edges.
 std::vector<Labels> EnumerateGracefulLabelings(int n, const std::vector<Edge>& edges,
                                                SearchReporter& reporter);
