@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench/TreeLine.h"
+#include "search/CandidateEnumeration.h"
+#include "search/OrderedSearch.h"
+#include "tests/search/SearchTestGraphs.h"
+
+namespace {
+
+// The candidate number: d_1 is the least significant digit with radix n, d_2 the next with radix
+// n-1, and d_i - 1 counts the later vertices with a smaller label.
+long long CandidateNumber(const Labels& labels, int n) {
+  long long number = 0;
+  for (int i = n; i >= 1; --i) {
+    int below = 0;
+    for (int j = i + 1; j <= n; ++j) below += labels[j] < labels[i];
+    number = number * (n - i + 1) + below;
+  }
+  return number;
+}
+
+TEST(CandidateOrder, StepsThroughEveryCandidateInTurn) {
+  const std::vector<Edge> noEdges;
+  CandidateLabeling four(4, noEdges);
+  const std::vector<std::vector<int>> firstTen = {{1, 2, 3, 4}, {2, 1, 3, 4}, {3, 1, 2, 4}, {4, 1, 2, 3},
+                                                  {1, 3, 2, 4}, {2, 3, 1, 4}, {3, 2, 1, 4}, {4, 2, 1, 3},
+                                                  {1, 4, 2, 3}, {2, 4, 1, 3}};
+  for (const std::vector<int>& expected : firstTen) {
+    EXPECT_EQ(LabelList(four.Current(), 4), expected);
+    four.Advance();
+  }
+  for (int n = 2; n <= 7; ++n) {
+    CandidateLabeling candidate(n, noEdges);
+    long long j = 0;
+    Labels last{};
+    do {
+      last = candidate.Current();
+      ASSERT_EQ(CandidateNumber(last, n), j) << n;
+      ++j;
+    } while (candidate.Advance());
+    long long factorial = 1;
+    for (int k = 2; k <= n; ++k) factorial *= k;
+    EXPECT_EQ(j, factorial);
+    for (int v = 1; v <= n; ++v) EXPECT_EQ(last[v], n + 1 - v) << n;
+  }
+}
+
+std::optional<Labels> Ordered(int n, const std::vector<Edge>& edges) {
+  const SearchHooks hooks;
+  SearchReporter reporter(hooks);
+  return FirstGracefulLabelingInCandidateOrder(n, edges, reporter);
+}
+
+void ExpectOrderedMatchesPlain(int n, const std::vector<Edge>& edges) {
+  const SearchOutcome plain = FindGracefulLabelingsPlain(n, edges, {});
+  const std::optional<Labels> first = Ordered(n, edges);
+  ASSERT_EQ(first.has_value(), !plain.solutions.empty()) << n;
+  if (first) {
+    EXPECT_EQ(LabelList(*first, n), LabelList(plain.solutions.front(), n)) << n;
+  }
+}
+
+TEST(OrderedSearch, MatchesThePlainEnumerationOnEveryTreeUpToSixVertices) {
+  for (int n = 2; n <= 6; ++n) {
+    for (const std::vector<Edge>& tree : AllLabeledTrees(n)) ExpectOrderedMatchesPlain(n, tree);
+  }
+}
+
+// Every set of n-1 edges on n <= 6 vertices that touches each vertex: cycles, parts apart.
+TEST(OrderedSearch, MatchesThePlainEnumerationOnGraphsThatAreNotTrees) {
+  for (int n = 4; n <= 6; ++n) {
+    std::vector<Edge> pairs;
+    for (int a = 1; a <= n; ++a) {
+      for (int b = a + 1; b <= n; ++b)
+        pairs.push_back({static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b)});
+    }
+    for (std::uint32_t chosen = 0; chosen < (1u << pairs.size()); ++chosen) {
+      if (std::popcount(chosen) != n - 1) continue;
+      std::vector<Edge> edges;
+      std::uint32_t touched = 0;
+      for (std::size_t k = 0; k < pairs.size(); ++k) {
+        if (!(chosen & (1u << k))) continue;
+        edges.push_back(pairs[k]);
+        touched |= (1u << pairs[k].a) | (1u << pairs[k].b);
+      }
+      if (std::popcount(touched) != n) continue;
+      ExpectOrderedMatchesPlain(n, edges);
+      EXPECT_EQ(LabelLists(FindGracefulLabelings(n, edges, {}), n),
+                LabelLists(FindGracefulLabelingsPlain(n, edges, {}), n));
+    }
+  }
+}
+
+TEST(OrderedSearch, MatchesTheExpectedAnswersOfTheSmallCorpusTrees) {
+  std::ifstream expected(CorpusFile("expected.txt"));
+  ASSERT_TRUE(expected) << CorpusFile("expected.txt");
+  std::string line;
+  int checked = 0;
+  while (std::getline(expected, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::size_t bar = line.find('|');
+    TreeLine tree;
+    ASSERT_EQ(ParseTreeLine(line.substr(0, bar), tree), "");
+    if (tree.n > 11) continue;
+    const std::string answer = line.substr(bar + 1);
+    const std::optional<Labels> first = Ordered(tree.n, tree.edges);
+    std::string got = "none";
+    if (first) {
+      got.clear();
+      for (int v = 1; v <= tree.n; ++v) got += (v > 1 ? "," : "") + std::to_string((*first)[v]);
+    }
+    EXPECT_EQ(got, answer.substr(0, answer.find(' '))) << line;
+    if (tree.n <= 8) {
+      EXPECT_EQ(std::to_string(FindGracefulLabelings(tree.n, tree.edges, {}).solutions.size()),
+                answer.substr(answer.find(' ') + 1))
+          << line;
+    }
+    ++checked;
+  }
+  EXPECT_GT(checked, 100);
+}
+
+}  // namespace
