@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench/TreeLine.h"
+#include "search/GracefulSearch.h"
+#include "search/OrderedSearch.h"
+#include "tests/search/SearchTestGraphs.h"
+
+namespace {
+
+std::optional<Labels> Ordered(int n, const std::vector<Edge>& edges) {
+  const SearchHooks hooks;
+  SearchReporter reporter(hooks);
+  return FirstGracefulLabelingInCandidateOrder(n, edges, reporter);
+}
+
+void ExpectOrderedMatchesPlain(int n, const std::vector<Edge>& edges) {
+  const SearchOutcome plain = FindGracefulLabelingsPlain(n, edges, {});
+  const std::optional<Labels> first = Ordered(n, edges);
+  ASSERT_EQ(first.has_value(), !plain.solutions.empty()) << n;
+  if (first) {
+    EXPECT_EQ(LabelList(*first, n), LabelList(plain.solutions.front(), n)) << n;
+  }
+}
+
+TEST(OrderedSearchLong, MatchesTheExpectedAnswersOfTheCorpus) {
+  std::ifstream expected(CorpusFile("expected.txt"));
+  ASSERT_TRUE(expected);
+  std::string line;
+  while (std::getline(expected, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::size_t bar = line.find('|');
+    TreeLine tree;
+    ASSERT_EQ(ParseTreeLine(line.substr(0, bar), tree), "");
+    const SearchOutcome outcome = FindGracefulLabelings(tree.n, tree.edges, {});
+    std::string got = "none";
+    if (!outcome.solutions.empty()) {
+      got.clear();
+      for (int v = 1; v <= tree.n; ++v) got += (v > 1 ? "," : "") + std::to_string(outcome.solutions[0][v]);
+    }
+    got += " " + (tree.n <= 10 ? std::to_string(outcome.solutions.size()) : std::string("-"));
+    EXPECT_EQ(got, line.substr(bar + 1)) << line;
+  }
+}
+
+TEST(OrderedSearchLong, MatchesThePlainEnumerationOnEveryTreeOfSevenVertices) {
+  for (const std::vector<Edge>& tree : AllLabeledTrees(7)) ExpectOrderedMatchesPlain(7, tree);
+}
+
+TEST(OrderedSearchLong, MatchesThePlainEnumerationOnRandomTreesOfEightAndNineVertices) {
+  std::mt19937 random(7);
+  for (int n : {8, 9}) {
+    for (int k = 0; k < 400; ++k) {
+      std::vector<int> sequence(n - 2);
+      for (int& v : sequence) v = std::uniform_int_distribution<int>(1, n)(random);
+      ExpectOrderedMatchesPlain(n, PruferTree(n, sequence));
+    }
+  }
+}
+
+// Random sets of n-1 edges touching every vertex, mostly with cycles and parts apart.
+TEST(OrderedSearchLong, MatchesThePlainEnumerationOnGraphsThatAreNotTrees) {
+  std::mt19937 random(11);
+  int checked = 0;
+  while (checked < 300) {
+    const int n = std::uniform_int_distribution<int>(7, 9)(random);
+    std::vector<Edge> edges;
+    std::uint32_t touched = 0;
+    while (static_cast<int>(edges.size()) < n - 1) {
+      const auto a = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, n)(random));
+      const auto b = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, n)(random));
+      bool fresh = a != b;
+      for (const Edge& e : edges) fresh = fresh && !(e == Edge{a, b}) && !(e == Edge{b, a});
+      if (!fresh) continue;
+      edges.push_back({a, b});
+      touched |= (1u << a) | (1u << b);
+    }
+    if (std::popcount(touched) != n) continue;
+    ExpectOrderedMatchesPlain(n, edges);
+    ++checked;
+  }
+}
+
+// Beyond ten vertices the plain enumeration may have to visit all 11! candidates to answer "none".
+TEST(OrderedSearchLong, AnswersGraphsOfElevenVerticesThatAreNotTrees) {
+  const std::vector<std::vector<Edge>> graphs = {
+      {{1, 2}, {2, 3}, {3, 1}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 9}, {9, 10}, {10, 11}},
+      {{1, 2}, {2, 3}, {3, 4}, {4, 1}, {5, 6}, {6, 7}, {7, 8}, {8, 9}, {9, 10}, {10, 11}},
+      {{1, 2}, {2, 3}, {3, 1}, {4, 5}, {5, 6}, {6, 4}, {7, 8}, {8, 9}, {9, 10}, {10, 11}},
+      {{1, 2}, {1, 3}, {1, 4}, {2, 3}, {5, 6}, {6, 7}, {5, 8}, {8, 9}, {9, 10}, {10, 11}},
+  };
+  for (const std::vector<Edge>& edges : graphs) {
+    const SearchOutcome plain = FindGracefulLabelingsPlain(11, edges, {});
+    const SearchOutcome fast = FindGracefulLabelings(11, edges, {});
+    EXPECT_EQ(LabelLists(fast, 11), LabelLists(plain, 11));
+  }
+}
+
+}  // namespace
