@@ -30,3 +30,18 @@ bench: build
 
 clean:
 	rm -rf build build-asan
+
+# libFuzzer (clang, ASan + UBSan) over the text readers, FUZZ_TIME seconds per target, starting
+# from the seeds in fuzz/corpus/; what it learns stays in build-fuzz/corpus/.
+FUZZ_TIME ?= 60
+FUZZ_TARGETS = int_conversion edge_list box_labels
+fuzz: setup
+	@cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+		echo "== fuzz $$t ($(FUZZ_TIME) s) =="; mkdir -p build-fuzz/corpus/$$t; \
+		build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_TIME) -print_final_stats=1 -artifact_prefix=build-fuzz/$$t- \
+			build-fuzz/corpus/$$t fuzz/corpus/$$t >build-fuzz/$$t.log 2>&1 \
+			|| { tail -n 40 build-fuzz/$$t.log; exit 1; }; \
+		grep -E 'number_of_executed_units|new_units_added' build-fuzz/$$t.log; \
+	done
