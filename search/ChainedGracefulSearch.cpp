@@ -8,6 +8,7 @@ namespace {
 
 // Search nodes between two calls of breathe(): a node costs well under a microsecond.
 constexpr int NodesPerBreath = 2048;
+constexpr long long MinimumBudget = 4096;
 
 std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
 int Lowest(std::uint32_t mask) { return std::countr_zero(mask); }
@@ -50,7 +51,11 @@ std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>&
   const int n = graph_.n;
   best_.reset();
   chains_ = &chains;
-  gapBounds_.clear();
+  neighbourPairs_.clear();
+  for (int r = 0; r < MaxVertices; ++r) {
+    gapsFromBelow_[r].clear();
+    gapsToAbove_[r].clear();
+  }
   if (!chains.empty()) PrepareGapBounds(chains.front().members);
   ordered_ = 0;
   for (const LabelChain& chain : chains) {
@@ -65,13 +70,20 @@ std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>&
   usedValues_ = 0;
   // The two ways of branching suit different searches (finding a labeling fast, or proving there
   // is none), and which one a search is cannot be told in advance: alternate with doubling budgets.
-  for (long long budget = 1024;; budget *= 2) {
-    for (Strategy strategy : {Strategy::LargestValue, Strategy::FewestChoices}) {
+  // Consecutive searches tend to be alike, so the way that settled the previous one gets the larger
+  // share, and the first budget is sized on the nodes the previous one took.
+  for (long long budget = std::max(MinimumBudget, lastUsed_ * 3 / 2);; budget *= 2) {
+    for (Strategy strategy : {preferred_, Other(preferred_)}) {
       strategy_ = strategy;
-      nodesLeft_ = budget;
+      const long long given = strategy == preferred_ ? budget : budget / 4;
+      nodesLeft_ = given;
       const Result r = Descend();
       if (r == Result::Stopped) return std::nullopt;
-      if (r != Result::OutOfBudget) return best_;
+      if (r != Result::OutOfBudget) {
+        preferred_ = strategy;
+        lastUsed_ = given - nodesLeft_;
+        return best_;
+      }
     }
   }
 }
@@ -100,7 +112,11 @@ void ChainedGracefulSearch::PrepareGapBounds(const std::vector<int>& chain) {
         v = next;
         ++steps;
       }
-      if (rising && steps >= 2) gapBounds_.push_back({chain[r], high, steps * (steps + 1) / 2});
+      if (rising && steps == 1) neighbourPairs_.push_back({chain[r], high});
+      if (rising && steps >= 2) {
+        gapsFromBelow_[s].push_back({chain[r], steps * (steps + 1) / 2});
+        gapsToAbove_[r].push_back({high, steps * (steps + 1) / 2});
+      }
     }
   }
 }
@@ -113,7 +129,7 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
   }
   const std::uint32_t missing = allValues_ & ~usedValues_;
   if (!missing) return PlaceRest();
-  if (!EveryValueReachable(missing) || !DomainsFit(missing)) return Result::Exhausted;
+  if (!DomainsFit(missing)) return Result::Exhausted;
   // Branch where the choices are fewest: on the ways to realise the largest missing value, or on
   // the labels left to one vertex whose placed neighbours or chain position pin it down.
   const int value = Highest(missing);
@@ -186,22 +202,6 @@ int ChainedGracefulSearch::ValueOptions(int value) const {
   return options;
 }
 
-// A missing value needs a label pair (a, a + value) whose ends are free or sit on a vertex with an
-// unplaced neighbour, and not both placed (placed ends would already have realised it).
-bool ChainedGracefulSearch::EveryValueReachable(std::uint32_t missing) const {
-  std::uint32_t open = 0;
-  for (std::uint32_t placed = allLabels_ & ~freeLabels_; placed; placed &= placed - 1) {
-    const int label = Lowest(placed);
-    if (graph_.adjacent[vertexAt_[label]] & unplaced_) open |= Bit(label);
-  }
-  const std::uint32_t usable = freeLabels_ | open;
-  for (; missing; missing &= missing - 1) {
-    const int value = Lowest(missing);
-    if (!(usable & (usable >> value) & ~(open & (open >> value)))) return false;
-  }
-  return true;
-}
-
 // An unplaced vertex next to placed ones can only take a free label that differs from each placed
 // neighbour's by a missing value; with these domains the chains are checked again, more tightly.
 bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
@@ -220,7 +220,13 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
   useDomains_ = true;
   const bool fit = ChainsFit();
   useDomains_ = false;
-  return fit;
+  if (!fit) return false;
+  // Neighbours in the first chain whose edge is still unrealised differ by a missing value at most.
+  const int largest = Highest(missing);
+  for (const auto& [low, high] : neighbourPairs_) {
+    if ((unplaced_ & (Bit(low) | Bit(high))) && low_[high] - high_[low] > largest) return false;
+  }
+  return true;
 }
 
 // Every value is realised, so only isolated vertices can be left; they take the free labels.
@@ -291,9 +297,7 @@ bool ChainedGracefulSearch::ChainsFit() {
       const int x = members[r];
       int bound = below + 1;
       if (first) {
-        for (const GapBound& g : gapBounds_) {
-          if (g.high == x) bound = std::max(bound, low_[g.low] + g.gap);
-        }
+        for (const GapBound& g : gapsFromBelow_[r]) bound = std::max(bound, low_[g.other] + g.gap);
       }
       if (bound > n) return false;
       if (label_[x]) {
@@ -311,9 +315,7 @@ bool ChainedGracefulSearch::ChainsFit() {
       const int x = members[r];
       int bound = above - 1;
       if (first) {
-        for (const GapBound& g : gapBounds_) {
-          if (g.low == x) bound = std::min(bound, high_[g.high] - g.gap);
-        }
+        for (const GapBound& g : gapsToAbove_[r]) bound = std::min(bound, high_[g.other] - g.gap);
       }
       if (bound < 1) return false;
       if (label_[x]) {

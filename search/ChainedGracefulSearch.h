@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "search/SearchReporter.h"
@@ -34,9 +35,9 @@ class ChainedGracefulSearch {
   std::optional<Labels> Find(const std::vector<LabelChain>& chains);
 
  private:
+  // Member `other` of the first chain and the least label distance to it.
   struct GapBound {
-    int low;
-    int high;
+    int other;
     int gap;
   };
   enum class Result { Exhausted, Found, Stopped, OutOfBudget };
@@ -53,7 +54,6 @@ class ChainedGracefulSearch {
   bool Place(int vertex, int label);
   void Unplace(int vertex);
   bool ChainsFit();
-  bool EveryValueReachable(std::uint32_t missing) const;
   bool DomainsFit(std::uint32_t missing);
   int ValueOptions(int value) const;
   std::uint32_t Options(int vertex) const { return useDomains_ ? domain_[vertex] : freeLabels_; }
@@ -61,7 +61,11 @@ class ChainedGracefulSearch {
   const SearchGraph& graph_;
   SearchReporter& reporter_;
   const std::vector<LabelChain>* chains_ = nullptr;
-  std::vector<GapBound> gapBounds_;
+  // By position in the first chain: the bounds from members below it and to members above it.
+  std::vector<GapBound> gapsFromBelow_[MaxVertices];
+  std::vector<GapBound> gapsToAbove_[MaxVertices];
+  // Neighbouring members of the first chain, the lower one first.
+  std::vector<std::pair<int, int>> neighbourPairs_;
   int label_[MaxVertices + 1] = {};
   int vertexAt_[MaxVertices + 2] = {};
   std::uint32_t valuesAddedBy_[MaxVertices + 1] = {};
@@ -76,7 +80,12 @@ class ChainedGracefulSearch {
   int low_[MaxVertices + 1] = {};
   int high_[MaxVertices + 1] = {};
   int untilBreath_ = 0;
+  static Strategy Other(Strategy s) {
+    return s == Strategy::LargestValue ? Strategy::FewestChoices : Strategy::LargestValue;
+  }
   Strategy strategy_ = Strategy::LargestValue;
+  Strategy preferred_ = Strategy::LargestValue;
   long long nodesLeft_ = 0;
+  long long lastUsed_ = 0;
   std::optional<Labels> best_;
 };
