@@ -65,7 +65,6 @@ std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>&
   std::fill(std::begin(vertexAt_), std::end(vertexAt_), 0);
   freeLabels_ = (Bit(n + 1) - 1) & ~1u;
   unplaced_ = freeLabels_;
-  allLabels_ = freeLabels_;
   allValues_ = (Bit(n) - 1) & ~1u;
   usedValues_ = 0;
   // The two ways of branching suit different searches (finding a labeling fast, or proving there

@@ -73,7 +73,6 @@ class ChainedGracefulSearch {
   std::uint32_t usedValues_ = 0;
   std::uint32_t unplaced_ = 0;
   std::uint32_t allValues_ = 0;
-  std::uint32_t allLabels_ = 0;
   std::uint32_t domain_[MaxVertices + 1] = {};
   bool useDomains_ = false;
   std::uint32_t ordered_ = 0;
