@@ -7,7 +7,7 @@
 namespace {
 
 // Search nodes between two calls of breathe(): a node costs well under a microsecond.
-constexpr int NodesPerBreath = 2048;
+constexpr int NodesPerBreath = 1024;
 constexpr long long MinimumBudget = 4096;
 
 std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
@@ -120,12 +120,18 @@ void ChainedGracefulSearch::PrepareGapBounds(const std::vector<int>& chain) {
   }
 }
 
-ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
+// Exhausted here means "go on".
+ChainedGracefulSearch::Result ChainedGracefulSearch::CountNode() {
   if (--nodesLeft_ < 0) return Result::OutOfBudget;
   if (--untilBreath_ <= 0) {
     untilBreath_ = NodesPerBreath;
     if (!reporter_.Breathe()) return Result::Stopped;
   }
+  return Result::Exhausted;
+}
+
+ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
+  if (const Result r = CountNode(); r != Result::Exhausted) return r;
   const std::uint32_t missing = allValues_ & ~usedValues_;
   if (!missing) return PlaceRest();
   if (!DomainsFit(missing)) return Result::Exhausted;
@@ -231,6 +237,7 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
 // Every value is realised, so only isolated vertices can be left; they take the free labels.
 ChainedGracefulSearch::Result ChainedGracefulSearch::PlaceRest() {
   if (!unplaced_) return Complete();
+  if (const Result r = CountNode(); r != Result::Exhausted) return r;
   const int vertex = Lowest(unplaced_);
   for (std::uint32_t labels = freeLabels_; labels; labels &= labels - 1) {
     if (!Place(vertex, Lowest(labels))) continue;

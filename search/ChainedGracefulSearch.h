@@ -47,6 +47,7 @@ class ChainedGracefulSearch {
 
   Result Complete();
   void PrepareGapBounds(const std::vector<int>& chain);
+  Result CountNode();
   Result Descend();
   Result PlaceRest();
   Result TryVertex(int vertex, int label);

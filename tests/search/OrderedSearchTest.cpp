@@ -71,7 +71,7 @@ TEST(OrderedSearch, MatchesThePlainEnumerationOnEveryTreeUpToSixVertices) {
   }
 }
 
-// Every set of n-1 edges on n <= 6 vertices that touches each vertex: cycles, parts apart.
+// Every set of n-1 edges on n <= 6 vertices: cycles, parts apart, even vertices on no edge.
 TEST(OrderedSearch, MatchesThePlainEnumerationOnGraphsThatAreNotTrees) {
   for (int n = 4; n <= 6; ++n) {
     std::vector<Edge> pairs;
@@ -82,13 +82,9 @@ TEST(OrderedSearch, MatchesThePlainEnumerationOnGraphsThatAreNotTrees) {
     for (std::uint32_t chosen = 0; chosen < (1u << pairs.size()); ++chosen) {
       if (std::popcount(chosen) != n - 1) continue;
       std::vector<Edge> edges;
-      std::uint32_t touched = 0;
       for (std::size_t k = 0; k < pairs.size(); ++k) {
-        if (!(chosen & (1u << k))) continue;
-        edges.push_back(pairs[k]);
-        touched |= (1u << pairs[k].a) | (1u << pairs[k].b);
+        if (chosen & (1u << k)) edges.push_back(pairs[k]);
       }
-      if (std::popcount(touched) != n) continue;
       ExpectOrderedMatchesPlain(n, edges);
       EXPECT_EQ(LabelLists(FindGracefulLabelings(n, edges, {}), n),
                 LabelLists(FindGracefulLabelingsPlain(n, edges, {}), n));
