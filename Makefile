@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test setup build build-asan fuzz bench clean
+.PHONY: run test setup build build-asan fuzz bench clean deb
 
 setup:
 	@scripts/setup.sh
@@ -45,3 +45,7 @@ fuzz: setup
 			|| { tail -n 40 build-fuzz/$$t.log; exit 1; }; \
 		grep -E 'number_of_executed_units|new_units_added' build-fuzz/$$t.log; \
 	done
+
+# A Debian package of the program, its menu entry and icon, in build/.
+deb: build
+	@cd build && cpack -G DEB

@@ -8,6 +8,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
+  dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do
