@@ -18,12 +18,15 @@ build-asan: setup
 	@cmake -S . -B build-asan $(CMAKE_FLAGS) -DGRACEFUL_SANITIZE=ON -DGRACEFUL_BENCH=OFF >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 
+# How many random actions the window endures under the sanitizers; CI asks for a longer run.
+SANITIZED_RANDOM_ACTIONS ?= 1500
+
 test: build build-asan
 	@echo "== tests (plain build) =="
 	@cd build && ctest --output-on-failure -j $(JOBS) -LE long
 	@echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
-		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS) -LE 'long|bench'
+		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 GRACEFUL_RANDOM_ACTIONS=$(SANITIZED_RANDOM_ACTIONS) ctest --output-on-failure -j $(JOBS) -LE 'long|bench'
 
 bench: build
 	@build/bench/graceful-bench
