@@ -87,7 +87,10 @@ TEST_F(WindowTest, ATwentyVertexTreeIsAnsweredAndTheProposalIsGraceful) {
   for (int v = 1; v < 20; ++v) path += std::to_string(v) + " " + std::to_string(v + 1) + "\n";
   Confirm(path);
   Box(1)->setText("1");
+  std::string waiting;
+  QTimer::singleShot(0, form.get(), [&] { waiting = Text(Label(1)) + " | " + Text(Label(6)); });
   Click(Button(3));
+  EXPECT_EQ(waiting, "Hľadám riešenie ... čakajte prosím | (môže to trvať aj niekoľko hodín)");
   EXPECT_EQ(Text(Label(1)), "Našiel som graciózne ohodnotenie grafu,");
   EXPECT_EQ(form->state().SolutionCount, 1);
   Click(Button(5));
