@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """Writes corpus/trees.txt: the trees the search is measured and checked on, one per line as
-`n a-b a-b ...`. The seed is fixed, so running it again gives the same file."""
+`n a-b a-b ...`, and corpus/hard-trees.txt: more spiders of 14-20 vertices, the shape the ordered
+search finds hardest, checked for exactness but kept out of the timing statistics. The seeds are
+fixed, so running it again gives the same files."""
 
 import random
 import sys
 
 SEED = 20240531
+HARD_SEED = 20240612
 
 
 def prufer_tree(n, rng):
@@ -52,6 +55,17 @@ def spider(legs):
         for _ in range(length):
             edges.append((prev, nxt))
             prev, nxt = nxt, nxt + 1
+    return edges
+
+
+def spider_inward(legs):
+    """Each leg numbered from its tip towards the centre, which comes last."""
+    n = sum(legs) + 1
+    edges, nxt = [], 1
+    for length in legs:
+        for k in range(length):
+            edges.append((nxt, nxt + 1 if k < length - 1 else n))
+            nxt += 1
     return edges
 
 
@@ -103,6 +117,24 @@ def random_legs(total, rng):
     return legs
 
 
+def hard_trees():
+    rng = random.Random(HARD_SEED)
+    trees = []
+    for n in range(14, 21):
+        for length in (2, 3, 4):
+            legs = [length] * ((n - 1) // length)
+            if sum(legs) < n - 1:
+                legs.append(n - 1 - sum(legs))
+            trees.append((n, spider(legs)))
+            if legs[::-1] != legs:
+                trees.append((n, spider(legs[::-1])))
+        for _ in range(4):
+            trees.append((n, spider(random_legs(n - 1, rng))))
+        for _ in range(2):
+            trees.append((n, spider_inward(random_legs(n - 1, rng))))
+    return trees
+
+
 def line(n, edges):
     return f"{n} " + " ".join(f"{a}-{b}" for a, b in edges)
 
@@ -148,6 +180,11 @@ def main():
     with open(sys.argv[1] if len(sys.argv) > 1 else "corpus/trees.txt", "w") as out:
         for n, edges in trees:
             out.write(line(n, edges) + "\n")
+    known = {line(n, edges) for n, edges in trees}
+    with open(sys.argv[2] if len(sys.argv) > 2 else "corpus/hard-trees.txt", "w") as out:
+        for n, edges in hard_trees():
+            if line(n, edges) not in known:
+                out.write(line(n, edges) + "\n")
 
 
 if __name__ == "__main__":

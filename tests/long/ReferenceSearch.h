@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "tree/TreeModel.h"
+
+// A second, deliberately plain way to the first graceful labeling in candidate order, written apart
+// from search/ so that the two can check each other: the digits are settled from the most
+// significant one down, and each "can vertex i sit this low among the later vertices?" is answered
+// by a vertex-by-vertex labeling search with only simple pruning. Slow (up to minutes for 20
+// vertices) but easy to trust. `nodes`, when given, receives the number of labeling-search nodes.
+std::optional<Labels> ReferenceFirstGracefulLabeling(int n, const std::vector<Edge>& edges,
+                                                     long long* nodes = nullptr);
