@@ -30,6 +30,20 @@ std::vector<Edge> Star(int n) {
   return edges;
 }
 
+// Centre 1, then the legs numbered outward one after another.
+std::vector<Edge> Spider(const std::vector<int>& legs) {
+  std::vector<Edge> edges;
+  int next = 2;
+  for (int length : legs) {
+    int previous = 1;
+    for (int k = 0; k < length; ++k, ++next) {
+      edges.push_back({static_cast<std::uint8_t>(previous), static_cast<std::uint8_t>(next)});
+      previous = next;
+    }
+  }
+  return edges;
+}
+
 using SearchFunction = SearchOutcome (*)(int, const std::vector<Edge>&, const SearchHooks&);
 
 void Search(benchmark::State& state, SearchFunction search, int n, std::vector<Edge> edges) {
@@ -64,6 +78,15 @@ BENCHMARK_CAPTURE(Search, Path10_Incremental, FindGracefulLabelings, 10, Path(10
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 
+// The slowest trees of the corpus for the ordered search: long paths and spiders numbered leg by leg.
+BENCHMARK_CAPTURE(Search, Path19_Fast, FindGracefulLabelings, 19, Path(19))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, Path20_Fast, FindGracefulLabelings, 20, Path(20))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, Spider19_Legs4121433_Fast, FindGracefulLabelings, 19, Spider({4, 1, 2, 1, 4, 3, 3}))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, Spider20_Legs14231143_Fast, FindGracefulLabelings, 20,
+                  Spider({1, 4, 2, 3, 1, 1, 4, 3}))
+    ->Unit(benchmark::kMillisecond);
+
 // Keeps the time per iteration of every benchmark so the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
@@ -94,26 +117,44 @@ void PrintCorpusStatistics(const char* path) {
     return;
   }
   std::map<int, std::vector<double>> millisecondsByN;
+  std::map<int, double> longestBreathGapByN;
   std::string line;
   std::string worst;
   double worstMs = 0;
   TreeLine tree;
   while (std::getline(in, line)) {
     if (!ParseTreeLine(line, tree).empty()) continue;
+    // The window stays responsive only if breathe() comes often: keep the longest time without it.
     const auto start = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(FindGracefulLabelings(tree.n, tree.edges, {}));
+    auto lastBreath = start;
+    double longestGap = 0;
+    const auto noteGap = [&] {
+      const auto now = std::chrono::steady_clock::now();
+      longestGap = std::max(longestGap, std::chrono::duration<double, std::milli>(now - lastBreath).count());
+      lastBreath = now;
+    };
+    const SearchHooks hooks{nullptr, [&] {
+                              noteGap();
+                              return true;
+                            }};
+    benchmark::DoNotOptimize(FindGracefulLabelings(tree.n, tree.edges, hooks));
+    noteGap();
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     millisecondsByN[tree.n].push_back(ms);
+    longestBreathGapByN[tree.n] = std::max(longestBreathGapByN[tree.n], longestGap);
     if (ms > worstMs) {
       worstMs = ms;
       worst = line;
     }
   }
-  std::printf("\ncorpus %s, the search once per tree:\n   n  trees  median ms     max ms\n", path);
+  std::printf(
+      "\ncorpus %s, the search once per tree:\n   n  trees  median ms     max ms  max breathe gap ms\n",
+      path);
   for (auto& [n, ms] : millisecondsByN) {
     std::sort(ms.begin(), ms.end());
-    std::printf("%4d %6zu %10.3f %10.3f\n", n, ms.size(), ms[ms.size() / 2], ms.back());
+    std::printf("%4d %6zu %10.3f %10.3f %19.3f\n", n, ms.size(), ms[ms.size() / 2], ms.back(),
+                longestBreathGapByN[n]);
   }
   std::printf("slowest (%.1f ms): %s\n", worstMs, worst.c_str());
 }
