@@ -8,24 +8,10 @@
 #include "bench/TreeLine.h"
 #include "search/GracefulSearch.h"
 #include "search/OrderedSearch.h"
+#include "tests/search/OrderedSearchCheck.h"
 #include "tests/search/SearchTestGraphs.h"
 
 namespace {
-
-std::optional<Labels> Ordered(int n, const std::vector<Edge>& edges) {
-  const SearchHooks hooks;
-  SearchReporter reporter(hooks);
-  return FirstGracefulLabelingInCandidateOrder(n, edges, reporter);
-}
-
-void ExpectOrderedMatchesPlain(int n, const std::vector<Edge>& edges) {
-  const SearchOutcome plain = FindGracefulLabelingsPlain(n, edges, {});
-  const std::optional<Labels> first = Ordered(n, edges);
-  ASSERT_EQ(first.has_value(), !plain.solutions.empty()) << n;
-  if (first) {
-    EXPECT_EQ(LabelList(*first, n), LabelList(plain.solutions.front(), n)) << n;
-  }
-}
 
 TEST(OrderedSearchLong, MatchesTheExpectedAnswersOfTheCorpus) {
   std::ifstream expected(CorpusFile("expected.txt"));

@@ -8,6 +8,7 @@
 #include "bench/TreeLine.h"
 #include "search/CandidateEnumeration.h"
 #include "search/OrderedSearch.h"
+#include "tests/search/OrderedSearchCheck.h"
 #include "tests/search/SearchTestGraphs.h"
 
 namespace {
@@ -47,21 +48,6 @@ TEST(CandidateOrder, StepsThroughEveryCandidateInTurn) {
     for (int k = 2; k <= n; ++k) factorial *= k;
     EXPECT_EQ(j, factorial);
     for (int v = 1; v <= n; ++v) EXPECT_EQ(last[v], n + 1 - v) << n;
-  }
-}
-
-std::optional<Labels> Ordered(int n, const std::vector<Edge>& edges) {
-  const SearchHooks hooks;
-  SearchReporter reporter(hooks);
-  return FirstGracefulLabelingInCandidateOrder(n, edges, reporter);
-}
-
-void ExpectOrderedMatchesPlain(int n, const std::vector<Edge>& edges) {
-  const SearchOutcome plain = FindGracefulLabelingsPlain(n, edges, {});
-  const std::optional<Labels> first = Ordered(n, edges);
-  ASSERT_EQ(first.has_value(), !plain.solutions.empty()) << n;
-  if (first) {
-    EXPECT_EQ(LabelList(*first, n), LabelList(plain.solutions.front(), n)) << n;
   }
 }
 
