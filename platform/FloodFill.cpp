@@ -21,7 +21,8 @@ std::vector<bool> FloodFillArea(const QImage& image, int x, int y, QRgb rgb, boo
     int left = sx;
     while (left > 0 && !mask[static_cast<std::size_t>(sy) * w + left - 1] && inArea(left - 1, sy)) --left;
     int right = sx;
-    while (right + 1 < w && !mask[static_cast<std::size_t>(sy) * w + right + 1] && inArea(right + 1, sy)) ++right;
+    while (right + 1 < w && !mask[static_cast<std::size_t>(sy) * w + right + 1] && inArea(right + 1, sy))
+      ++right;
     for (int px = left; px <= right; ++px) mask[static_cast<std::size_t>(sy) * w + px] = true;
     for (int ny : {sy - 1, sy + 1}) {
       if (ny < 0 || ny >= h) continue;

@@ -94,7 +94,8 @@ bool QImageCanvas::BrushCovers(int x, int y) const {
 
 void QImageCanvas::FloodFill(int x, int y, Color color, FillMode mode) {
   // The area is found first: painting a hatch while flooding would change the area itself.
-  const std::vector<bool> area = FloodFillArea(image_, x, y, ToQColor(color).rgb(), mode == FillMode::Surface);
+  const std::vector<bool> area =
+      FloodFillArea(image_, x, y, ToQColor(color).rgb(), mode == FillMode::Surface);
   if (area.empty()) return;
   const QRgb paint = ToQColor(brushColor_).rgb();
   const int w = image_.width();

@@ -7,7 +7,8 @@ LayoutCircle CircleForPicture(int width, int height) { return {width / 2, height
 
 PointF ExactVertexPoint(const LayoutCircle& circle, int n, int v) {
   const double theta = 2.0 * (v - 1) * std::numbers::pi / n;
-  return {circle.CircleCentreX + circle.CircleRadius * std::cos(theta), circle.CircleCentreY - circle.CircleRadius * std::sin(theta)};
+  return {circle.CircleCentreX + circle.CircleRadius * std::cos(theta),
+          circle.CircleCentreY - circle.CircleRadius * std::sin(theta)};
 }
 
 Point VertexPoint(const LayoutCircle& circle, int n, int v) {

@@ -17,7 +17,7 @@ TEST_F(WindowTest, CheckDrawsSquaresAndTableAndOffersTheNextCommands) {
   EXPECT_EQ(Pixel("g", 243, 157), RgbGreen);
   EXPECT_EQ(Pixel("g", 343, 157), RgbGreen);
   EXPECT_TRUE(Picture("tab")->isVisible());
-  EXPECT_EQ(Pixel("tab", 217, 32), RgbBlack);  // dot of the first edge
+  EXPECT_EQ(Pixel("tab", 217, 32), RgbBlack);   // dot of the first edge
   EXPECT_EQ(Pixel("tab", 52, 87), RgbSkyBlue);  // no edge joins labels 1 and 2
   EXPECT_EQ(Pixel("tab", 2, 2), RgbSkyBlue);
   EXPECT_TRUE(Button(3)->isEnabled());

@@ -12,22 +12,33 @@ TEST_F(WindowTest, StartsWithTheDesignedWindowReadyForEditing) {
     QRect geometry;
     bool visible;
   } layout[] = {
-      {Memo(), {8, 24, 73, 425}, true},        {Button(1), {8, 456, 75, 25}, true},
-      {Button(2), {520, 472, 59, 25}, false},  {Button(3), {600, 8, 249, 25}, false},
-      {Button(4), {600, 184, 249, 25}, false}, {Button(5), {600, 152, 249, 25}, false},
-      {Button(6), {600, 480, 249, 25}, false}, {Button(7), {8, 488, 75, 17}, false},
-      {Button(8), {456, 16, 57, 25}, false},   {Button(9), {520, 16, 57, 25}, false},
-      {Picture("g"), {88, 8, 500, 500}, true}, {Picture("tab"), {598, 217, 250, 250}, true},
-      {Picture("tabid"), {598, 217, 250, 250}, false}, {Label(3), {8, 8, 73, 13}, true},
+      {Memo(), {8, 24, 73, 425}, true},
+      {Button(1), {8, 456, 75, 25}, true},
+      {Button(2), {520, 472, 59, 25}, false},
+      {Button(3), {600, 8, 249, 25}, false},
+      {Button(4), {600, 184, 249, 25}, false},
+      {Button(5), {600, 152, 249, 25}, false},
+      {Button(6), {600, 480, 249, 25}, false},
+      {Button(7), {8, 488, 75, 17}, false},
+      {Button(8), {456, 16, 57, 25}, false},
+      {Button(9), {520, 16, 57, 25}, false},
+      {Picture("g"), {88, 8, 500, 500}, true},
+      {Picture("tab"), {598, 217, 250, 250}, true},
+      {Picture("tabid"), {598, 217, 250, 250}, false},
+      {Label(3), {8, 8, 73, 13}, true},
   };
   for (const auto& c : layout) {
     EXPECT_EQ(c.control->geometry(), c.geometry) << c.control->objectName().toStdString();
     EXPECT_EQ(c.control->isVisible(), c.visible) << c.control->objectName().toStdString();
   }
-  const std::vector<std::string> captions = {"Potvrdiť", "ENTER", "Hľadať a navrhnúť riešenie",
+  const std::vector<std::string> captions = {"Potvrdiť",
+                                             "ENTER",
+                                             "Hľadať a navrhnúť riešenie",
                                              "Zobraziť navrhované riešenie v tabuľke",
                                              "Vyplniť graf podľa navrhovaného riešenia",
-                                             "Vymazať čísla vo vrcholoch grafu", "Odstrániť listy", "Dozadu",
+                                             "Vymazať čísla vo vrcholoch grafu",
+                                             "Odstrániť listy",
+                                             "Dozadu",
                                              "Dopredu"};
   for (int k = 1; k <= 9; ++k) EXPECT_EQ(Button(k)->text().toStdString(), captions[k - 1]);
   EXPECT_EQ(Text(Label(3)), "Hrany grafu:");

@@ -62,7 +62,8 @@ class WindowTest : public ::testing::Test {
     Click(Button(1));
   }
   void Fill(const std::vector<std::string>& labels) {
-    for (std::size_t k = 0; k < labels.size(); ++k) Box(static_cast<int>(k) + 1)->setText(QString::fromStdString(labels[k]));
+    for (std::size_t k = 0; k < labels.size(); ++k)
+      Box(static_cast<int>(k) + 1)->setText(QString::fromStdString(labels[k]));
   }
   void PressEnterIn(int box) { QTest::keyClick(Box(box), Qt::Key_Return); }
   std::string Text(QLabel* label) const { return label->text().toStdString(); }

@@ -47,7 +47,8 @@ TEST(CheckTablePixels, HatchStaysInTheDiagonalCellsAndDotsLandInTheirCells) {
     const int c = (220 + 110) / n;
     EXPECT_EQ(image.pixel(25 + (110 / n), 5 + c) & 0xFFFFFF, 0u) << n;
     int sky = 0;
-    for (int x = 25 + 2; x < 25 + CellEnd(1, n) - 1; ++x) sky += (image.pixel(x, 5 + 110 / n) & 0xFFFFFF) == 0xA6CAF0;
+    for (int x = 25 + 2; x < 25 + CellEnd(1, n) - 1; ++x)
+      sky += (image.pixel(x, 5 + 110 / n) & 0xFFFFFF) == 0xA6CAF0;
     EXPECT_GT(sky, 0) << n;
   }
 }
