@@ -248,8 +248,8 @@ void TForm1::Button3Click() {
   }
   busy_ = true;
   const int n = state_.VertexCount;
-  auto setLabel = [this](int label, const std::string& text) {
-    SetLabelText(label == 6 ? Label6 : Label1, text);
+  auto setLabel = [this](StatusLine line, const std::string& text) {
+    SetLabelText(line == StatusLine::Agreement ? Label6 : Label1, text);
   };
   auto breathe = [this] { return Breathe(); };
   if (Button3->text().startsWith('H')) {
@@ -263,11 +263,11 @@ void TForm1::Button3Click() {
   state_.BestIndex = proposal.BestIndex;
   state_.BestScore = proposal.BestScore;
   state_.AgreeCount = proposal.AgreeCount;
-  SetLabelText(Label1, proposal.Label1);
-  SetLabelText(Label6, proposal.Label6);
-  SetLabelText(Label4, proposal.Label4);
-  SetLabelText(Label7, proposal.Label7);
-  SetLabelText(Label8, proposal.Label8);
+  SetLabelText(Label1, proposal.summary);
+  SetLabelText(Label6, proposal.agreement);
+  SetLabelText(Label4, proposal.sentence.intro);
+  SetLabelText(Label7, proposal.sentence.labels);
+  SetLabelText(Label8, proposal.sentence.difference);
   if (proposal.proposed) {
     DrawCheckTable(tabid->canvas(), n, state_.TreeEdges(), state_.SolutionStore[state_.BestIndex - 1]);
   }
@@ -307,5 +307,5 @@ void TForm1::Button7Click() {
   DrawTreeOutline(g->canvas(), state_.Circle, n, result.remainingVertices, result.remainingEdges);
   DrawCheckTable(tab->canvas(), n, result.remainingEdges, state_.BoxLabels);
   PlaceBoxes(VertexBoxPlacements(state_.Circle, n, {g->x(), g->y()}, result.remaining));
-  if (result.disableButton7) Button7->setEnabled(false);
+  if (result.fewerThanTwoEdgesLeft) Button7->setEnabled(false);
 }

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "tree/ProgramState.h"
+#include "app/ProgramState.h"
 
 class QLabel;
 class QLineEdit;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "draw/Canvas.h"
 #include "tree/TreeModel.h"
 
 // One coloured square per edge on the tree picture, with the edge's value in it when both ends

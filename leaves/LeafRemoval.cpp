@@ -56,6 +56,6 @@ LeafRemovalResult RemoveLeafLayer(EdgeSlots& reduced, int n) {
     }
   }
   result.remainingEdges = std::move(kept);
-  result.disableButton7 = reduced[1].a == 0 || reduced[2].a == 0;
+  result.fewerThanTwoEdgesLeft = reduced[1].a == 0 || reduced[2].a == 0;
   return result;
 }

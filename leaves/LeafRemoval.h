@@ -8,7 +8,7 @@ struct LeafRemovalResult {
   std::vector<bool> remaining;         // index 1..20: the vertex is still drawn
   std::vector<int> remainingVertices;  // the same vertices in increasing order
   std::vector<Edge> remainingEdges;    // non-empty slots 1..n-1 after the removal, in slot order
-  bool disableButton7 = false;         // fewer than two edges remain
+  bool fewerThanTwoEdgesLeft = false;
 };
 
 // Removes every edge with a leaf at either end from slots 1..n-1 of `reduced`, keeping the order

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPoint>
 
-#include "platform/Canvas.h"
+#include "draw/Canvas.h"
 
 QColor ToQColor(Color color);
 

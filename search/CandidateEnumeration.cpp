@@ -85,7 +85,7 @@ std::vector<Labels> EnumerateGracefulLabelings(int n, const std::vector<Edge>& e
   int untilBreath = CandidatesPerBreath;
   do {
     if (untilProgress == 0) {
-      reporter.SetText(1, SearchProgressText(j, n));
+      reporter.SetText(StatusLine::Summary, SearchProgressText(j, n));
       untilProgress = 100;
     }
     --untilProgress;

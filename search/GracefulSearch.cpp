@@ -42,7 +42,7 @@ SearchOutcome FindGracefulLabelingsPlain(int n, const std::vector<Edge>& edges, 
   for (int i = 2; i <= n; ++i) digit[i] = 1;
   int untilBreath = PlainCandidatesPerBreath;
   for (long long j = 0;; ++j) {
-    if (n <= 10 && j % 100 == 0) reporter.SetText(1, SearchProgressText(j, n));
+    if (n <= 10 && j % 100 == 0) reporter.SetText(StatusLine::Summary, SearchProgressText(j, n));
 
     ++digit[1];
     for (int i = 1; i <= n; ++i) {

@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "search/StatusLine.h"
 #include "tree/TreeModel.h"
 
 struct SearchHooks {
-  // Sets the text of status label 1 or 6 of the window. Called only when the text changes.
-  std::function<void(int label, const std::string& text)> setLabelText;
+  // Sets the text of a status line. Called only when the text changes.
+  std::function<void(StatusLine line, const std::string& text)> setStatusText;
   // Lets the window breathe (process events); returns false to ask the search to stop at once.
   // Called every few thousand candidates or search nodes; the window decides itself whether
   // enough time has passed to actually process events. Either hook may be empty.

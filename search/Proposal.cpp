@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int ProgressLabel = 6;
-constexpr int CountLabel = 1;
 constexpr int RecordsPerBreath = 4096;
 
 const char* const NoLabelingText = "Graf nemá žiadne graciózne ohodnotenie.";
@@ -56,16 +54,16 @@ Proposal ProposeSolution(int n, const std::vector<Labels>& labelings, const Labe
   n = std::clamp(n, 0, MaxVertices);
   const int count = static_cast<int>(labelings.size());
   if (count == 0) {
-    result.Label1 = NoLabelingText;
+    result.summary = NoLabelingText;
     return result;
   }
 
-  result.Label1 =
+  result.summary =
       n > 10 ? std::string(FoundOneText) : "Graf má " + std::to_string(count) + CountPhrase(count) + ",";
-  const auto setLabelText = [&hooks](int label, const std::string& text) {
-    if (hooks.setLabelText) hooks.setLabelText(label, text);
+  const auto setStatusText = [&hooks](StatusLine line, const std::string& text) {
+    if (hooks.setStatusText) hooks.setStatusText(line, text);
   };
-  setLabelText(CountLabel, result.Label1);
+  setStatusText(StatusLine::Summary, result.summary);
   int bestIndex = 1;
   int bestScore = 0;
   int agree = 0;
@@ -73,7 +71,7 @@ Proposal ProposeSolution(int n, const std::vector<Labels>& labelings, const Labe
   for (int i = 1; i <= count; ++i) {
     const int percent = static_cast<int>(static_cast<long long>(i) * 100 / count);
     if (percent != shownPercent) {
-      setLabelText(ProgressLabel, ProgressText + std::to_string(percent) + "%");
+      setStatusText(StatusLine::Agreement, ProgressText + std::to_string(percent) + "%");
       shownPercent = percent;
     }
     const int score = Score(n, labelings[i - 1], boxLabels);
@@ -93,19 +91,23 @@ Proposal ProposeSolution(int n, const std::vector<Labels>& labelings, const Labe
   result.BestIndex = bestIndex;
   result.BestScore = bestScore;
   result.AgreeCount = agree;
-  result.Label6 = AgreementText(n, count, agree);
+  result.agreement = AgreementText(n, count, agree);
 
-  std::string proposal;
-  const Labels& best = labelings[bestIndex - 1];
-  for (int v = 1; v <= n; ++v) proposal += " (" + std::to_string(best[v]) + ")";
-  const int differing = n - bestScore;
-  if (differing == 0) {
-    result.Label4 = "Navrhujem doplniť na riešenie:";
-    result.Label7 = proposal + ".";
-  } else {
-    result.Label4 = "Navrhujem riešenie:";
-    result.Label7 = proposal + ", ";
-    result.Label8 = "ktoré sa " + DifferenceText(n, differing);
-  }
+  result.sentence = MakeProposalSentence(n, labelings[bestIndex - 1], n - bestScore);
   return result;
+}
+
+ProposalSentence MakeProposalSentence(int n, const Labels& labeling, int differing) {
+  ProposalSentence sentence;
+  std::string labels;
+  for (int v = 1; v <= n; ++v) labels += " (" + std::to_string(labeling[v]) + ")";
+  if (differing == 0) {
+    sentence.intro = "Navrhujem doplniť na riešenie:";
+    sentence.labels = labels + ".";
+  } else {
+    sentence.intro = "Navrhujem riešenie:";
+    sentence.labels = labels + ", ";
+    sentence.difference = "ktoré sa " + DifferenceText(n, differing);
+  }
+  return sentence;
 }

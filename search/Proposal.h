@@ -4,16 +4,27 @@
 #include <string>
 #include <vector>
 
+#include "search/StatusLine.h"
 #include "tree/TreeModel.h"
 
 struct ProposalHooks {
-  // Sets the text of status label 1 or 6 while the comparison runs. Called only when the text
-  // changes; may be empty.
-  std::function<void(int label, const std::string& text)> setLabelText;
+  // Sets the text of a status line while the comparison runs. May be empty.
+  std::function<void(StatusLine line, const std::string& text)> setStatusText;
   // Lets the window breathe every few thousand records; false asks the comparison to stop at
   // once. May be empty.
   std::function<bool()> breathe;
 };
+
+// "Navrhujem ... (3) (1) (2), ktoré sa líši v 1 vrchole." split where the window shows it.
+struct ProposalSentence {
+  std::string intro;
+  std::string labels;
+  std::string difference;  // empty when the labeling agrees with every filled box
+};
+
+// The sentence proposing `labeling` of a tree of n vertices that differs from the filling in
+// `differing` vertices.
+ProposalSentence MakeProposalSentence(int n, const Labels& labeling, int differing);
 
 struct Proposal {
   bool proposed = false;  // false: no labeling was found, or the comparison was stopped
@@ -21,12 +32,11 @@ struct Proposal {
   int BestIndex = 0;      // 1-based index into the labelings; 0 when nothing is proposed
   int BestScore = 0;
   int AgreeCount = 0;
-  // The final texts of the status labels.
-  std::string Label1;
-  std::string Label6;
-  std::string Label4;
-  std::string Label7;
-  std::string Label8;
+  // The final status texts: the summary line, the agreement line, and the proposal sentence in
+  // its three pieces (introduction, the labels, how much they differ from the filling).
+  std::string summary;
+  std::string agreement;
+  ProposalSentence sentence;
 };
 
 // Compares every stored labeling of a tree of n vertices with the filling in `boxLabels` (0 is

@@ -13,16 +13,16 @@ class SearchReporter {
  public:
   explicit SearchReporter(const SearchHooks& hooks) : hooks_(hooks) {}
 
-  void SetText(int label, const std::string& text) {
-    std::string& shown = label == 1 ? label1_ : label6_;
+  void SetText(StatusLine line, const std::string& text) {
+    std::string& shown = line == StatusLine::Summary ? summary_ : agreement_;
     if (shown == text) return;
     shown = text;
-    if (hooks_.setLabelText) hooks_.setLabelText(label, text);
+    if (hooks_.setStatusText) hooks_.setStatusText(line, text);
   }
 
   void ShowWaitingTexts() {
-    SetText(1, WaitingText);
-    SetText(6, HoursWarningText);
+    SetText(StatusLine::Summary, WaitingText);
+    SetText(StatusLine::Agreement, HoursWarningText);
   }
 
   // Returns false once the window has asked the search to stop.
@@ -35,7 +35,7 @@ class SearchReporter {
 
  private:
   const SearchHooks& hooks_;
-  std::string label1_;
-  std::string label6_;
+  std::string summary_;
+  std::string agreement_;
   bool stopped_ = false;
 };

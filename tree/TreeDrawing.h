@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "draw/Canvas.h"
 #include "tree/TreeModel.h"
 
 struct Point {

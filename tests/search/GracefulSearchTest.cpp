@@ -60,7 +60,10 @@ TEST(GracefulSearch, FindsTheFirstLabelingOfLongPaths) {
 struct TextLog {
   std::vector<std::pair<int, std::string>> texts;
   SearchHooks Hooks() {
-    return {[this](int label, const std::string& text) { texts.emplace_back(label, text); }, nullptr};
+    return {[this](StatusLine line, const std::string& text) {
+              texts.emplace_back(line == StatusLine::Summary ? 1 : 6, text);
+            },
+            nullptr};
   }
 };
 

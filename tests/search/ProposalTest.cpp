@@ -30,7 +30,8 @@ std::vector<Labels> GracefulInLexicographicOrder(int n, const std::vector<Edge>&
 }
 
 std::string Texts(const Proposal& p) {
-  return p.Label1 + " | " + p.Label6 + " | " + p.Label4 + " | " + p.Label7 + " | " + p.Label8;
+  return p.summary + " | " + p.agreement + " | " + p.sentence.intro + " | " + p.sentence.labels + " | " +
+         p.sentence.difference;
 }
 
 }  // namespace
@@ -106,19 +107,19 @@ TEST(Proposal, PluralFormsOfCountsAgreementsAndDifferences) {
     std::vector<Labels> labelings(c.agreeing, MakeLabels({2, 1, 3}));
     labelings.resize(c.stored, MakeLabels({1, 3, 2}));
     const Proposal p = ProposeSolution(3, labelings, MakeLabels({2}), {});
-    EXPECT_EQ(p.Label1, c.label1);
-    EXPECT_EQ(p.Label6, c.label6);
+    EXPECT_EQ(p.summary, c.label1);
+    EXPECT_EQ(p.agreement, c.label6);
   }
 
   const Proposal allDiffer = ProposeSolution(3, {MakeLabels({2, 1, 3})}, MakeLabels({1, 3, 2}), {});
-  EXPECT_EQ(allDiffer.Label8, "ktoré sa líši vo všetkých vrcholoch.");
+  EXPECT_EQ(allDiffer.sentence.difference, "ktoré sa líši vo všetkých vrcholoch.");
   EXPECT_EQ(allDiffer.BestIndex, 1);
   EXPECT_EQ(allDiffer.BestScore, 0);
 }
 
 TEST(Proposal, NoLabelingFoundMeansNoProposal) {
   int calls = 0;
-  const ProposalHooks hooks{[&calls](int, const std::string&) { ++calls; },
+  const ProposalHooks hooks{[&calls](StatusLine, const std::string&) { ++calls; },
                             [&calls] { return ++calls, true; }};
   const Proposal p = ProposeSolution(6, {}, MakeLabels({1}), hooks);
   EXPECT_FALSE(p.proposed);
@@ -130,9 +131,10 @@ TEST(Proposal, NoLabelingFoundMeansNoProposal) {
 TEST(Proposal, ProgressTextsOnlyWhenChangedAndBreathsInBatches) {
   std::vector<std::string> sent;
   int breaths = 0;
-  const ProposalHooks hooks{
-      [&sent](int label, const std::string& text) { sent.push_back(std::to_string(label) + ":" + text); },
-      [&breaths] { return ++breaths, true; }};
+  const ProposalHooks hooks{[&sent](StatusLine line, const std::string& text) {
+                              sent.push_back((line == StatusLine::Summary ? "1:" : "6:") + text);
+                            },
+                            [&breaths] { return ++breaths, true; }};
 
   ProposeSolution(3, Path3, MakeLabels({}), hooks);
   EXPECT_EQ(sent, (std::vector<std::string>{

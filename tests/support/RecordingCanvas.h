@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "draw/Canvas.h"
 
 // A canvas that draws nothing and logs every call as a readable line, such as
 // "Rectangle(342,242,358,258)", "TextOut(343,243,\" 3 \")" or "BrushColor(0x008000)".

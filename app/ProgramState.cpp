@@ -1,16 +1,8 @@
-#include "tree/ProgramState.h"
+#include "app/ProgramState.h"
 
 std::vector<Edge> ProgramState::TreeEdges() const {
   std::vector<Edge> edges;
   for (int k = 1; k <= VertexCount - 1 && k <= EdgeSlotCount; ++k) edges.push_back(EdgeList[k]);
-  return edges;
-}
-
-std::vector<Edge> ProgramState::RemainingEdges() const {
-  std::vector<Edge> edges;
-  for (int k = 1; k <= VertexCount - 1 && k <= EdgeSlotCount && ReducedEdgeList[k].a != 0; ++k) {
-    edges.push_back(ReducedEdgeList[k]);
-  }
   return edges;
 }
 

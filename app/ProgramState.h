@@ -24,8 +24,6 @@ struct ProgramState {
 
   // Edges 1..n-1 of EdgeList, in slot order.
   std::vector<Edge> TreeEdges() const;
-  // The non-empty slots of ReducedEdgeList, in slot order.
-  std::vector<Edge> RemainingEdges() const;
 };
 
 // Stores an accepted edge list as the tree model: both edge lists and the vertex count.
