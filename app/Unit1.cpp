@@ -27,13 +27,13 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-  createWindow();
-  createEdgeInput();
-  createVertexBoxes();
-  createButtons();
-  createPictures();
-  createLabels();
-  wireEvents();
+  CreateWindow();
+  CreateEdgeInput();
+  CreateVertexBoxes();
+  CreateButtons();
+  CreatePictures();
+  CreateLabels();
+  WireEvents();
   // The first control with a tab stop gets the focus, and with it the reset for editing.
   Memo1->setFocus(Qt::OtherFocusReason);
   Memo1Enter();
@@ -109,17 +109,78 @@ bool TForm1::Breathe() {
   return !closing_;
 }
 
+void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
+  phase_ = phase;
+  switch (phase) {
+    case WindowPhase::Editing:
+      Button1->setEnabled(true);
+      SetTabStop(Button1, true);
+      SetTabStop(Memo1, true);
+      Button2->setEnabled(false);
+      SetButton2Default(false);
+      for (QPushButton* button : {Button3, Button4, Button5, Button7, Button8, Button9}) button->hide();
+      for (int k = 1; k <= MaxVertices; ++k) SetTabStop(boxes_[k], false);
+      break;
+    case WindowPhase::Filling:
+      // Only the vertex boxes take Tab, so it never leads back into the edge box and its reset.
+      SetTabStop(Memo1, false);
+      SetTabStop(Button1, false);
+      for (QPushButton* button : {Button2, Button6, Button8, Button9}) button->show();
+      Button8->setEnabled(false);
+      Button9->setEnabled(false);
+      Button2->setEnabled(true);
+      SetButton2Default(true);
+      Button3->setText(Q(texts::SearchCaption));
+      Button3->show();
+      Button3->setEnabled(true);
+      Button6->setEnabled(true);
+      for (int k = 1; k <= MaxVertices; ++k) SetTabStop(boxes_[k], true);
+      break;
+    case WindowPhase::Checked:
+      Button4->hide();
+      Button5->hide();
+      // A running search gives the search button back itself when it ends.
+      if (!busy_) Button3->setEnabled(true);
+      Button7->show();
+      Button7->setEnabled(leafRemoval);
+      ApplyHistoryButtons();
+      break;
+    case WindowPhase::Proposed:
+    case WindowPhase::NoLabeling:
+      // The labelings are stored now: the next press compares again without searching.
+      Button3->setText(Q(texts::ProposeAgainCaption));
+      if (phase == WindowPhase::Proposed) {
+        Button4->show();
+        Button5->show();
+      }
+      break;
+    case WindowPhase::LeavesPeeled:
+      for (QPushButton* button : {Button2, Button3, Button6, Button8, Button9}) button->setEnabled(false);
+      Button7->setEnabled(leafRemoval);
+      break;
+  }
+}
+
+void TForm1::SetSearching(bool searching) {
+  busy_ = searching;
+  // The edge box goes first and comes back last, so a focus that leaves a disabled button never
+  // lands in it and resets the window.
+  if (searching) Memo1->setEnabled(false);
+  for (QWidget* control : std::initializer_list<QWidget*>{Button1, Button2, Button3, Button6}) {
+    control->setEnabled(!searching);
+  }
+  if (!searching) Memo1->setEnabled(true);
+}
+
+bool TForm1::LeafRemovalOffered() const {
+  return state_.ReducedEdgeList[1].a != 0 && state_.ReducedEdgeList[2].a != 0;
+}
+
 void TForm1::Memo1Enter() {
   memo1EnterRan_ = true;
-  Button1->setEnabled(true);
-  SetTabStop(Button1, true);
-  SetTabStop(Memo1, true);
-  Button2->setEnabled(false);
-  SetButton2Default(false);
-  for (QPushButton* button : {Button3, Button4, Button5, Button7, Button8, Button9}) button->hide();
+  EnterPhase(WindowPhase::Editing);
   ClearStatusLabels();
   SetLabelText(Label5, "");
-  for (int k = 1; k <= MaxVertices; ++k) SetTabStop(boxes_[k], false);
 }
 
 void TForm1::Button1Click() {
@@ -141,28 +202,15 @@ void TForm1::Button1Click() {
 
   SetLabelText(Label5, texts::FillInPrompt);
   SetLabelText(Label2, texts::VertexCountSentence(n));
-  SetTabStop(Memo1, false);
-  SetTabStop(Button1, false);
+  EnterPhase(WindowPhase::Filling);
   boxes_[1]->show();
   FocusControl(boxes_[1]);
   tab->hide();
-  for (QPushButton* button : {Button2, Button6, Button8, Button9}) button->show();
-  Button8->setEnabled(false);
-  Button9->setEnabled(false);
-  Button2->setEnabled(true);
-  SetButton2Default(true);
-  Button3->setText(Q(texts::SearchCaption));
-  Button3->show();
-  Button3->setEnabled(true);
-  Button6->setEnabled(true);
   state_.Circle = CircleForPicture(g->width(), g->height());
   std::vector<int> vertices;
   for (int v = 1; v <= n; ++v) vertices.push_back(v);
   DrawTreeOutline(g->canvas(), state_.Circle, n, vertices, state_.TreeEdges());
-  for (int k = 1; k <= MaxVertices; ++k) {
-    SetTabStop(boxes_[k], true);
-    boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
-  }
+  for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
   PlaceBoxes(PlaceVertexBoxes(state_.Circle, n, {g->x(), g->y()}));
   state_.Fillings.HistoryPos = 0;
 }
@@ -186,18 +234,10 @@ bool TForm1::ReadAndValidateFilling() {
   return true;
 }
 
-void TForm1::DrawFilling(const Labels& labels) {
+void TForm1::ShowCheckedFilling(const Labels& labels, bool leafRemoval) {
   DrawEdgeValues(g->canvas(), state_.Circle, state_.VertexCount, state_.TreeEdges(), labels);
   DrawCheckTable(tab->canvas(), state_.VertexCount, state_.TreeEdges(), labels);
-}
-
-void TForm1::ShowCheckedState(bool leafRemovalOffered) {
-  Button4->hide();
-  Button5->hide();
-  // A running search gives the search button back itself when it ends.
-  if (!busy_) Button3->setEnabled(true);
-  Button7->show();
-  Button7->setEnabled(leafRemovalOffered);
+  EnterPhase(WindowPhase::Checked, leafRemoval);
   tab->show();
   ClearStatusLabels();
 }
@@ -205,10 +245,7 @@ void TForm1::ShowCheckedState(bool leafRemovalOffered) {
 void TForm1::Button2Click() {
   if (!ReadAndValidateFilling()) return;
   state_.Fillings.Store(state_.BoxLabels, state_.VertexCount);
-  ApplyHistoryButtons();
-  DrawFilling(state_.BoxLabels);
-  const EdgeSlots& reduced = state_.ReducedEdgeList;
-  ShowCheckedState(reduced[1].a != 0 && reduced[2].a != 0);
+  ShowCheckedFilling(state_.BoxLabels, LeafRemovalOffered());
 }
 
 void TForm1::ApplyHistoryButtons() {
@@ -230,23 +267,19 @@ void TForm1::Button9Click() {
 }
 
 void TForm1::ShowSnapshot() {
-  ApplyHistoryButtons();
   const FillingSnapshot& snapshot = state_.Fillings.Current();
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setText(Q(snapshot.boxTexts[k]));
   Labels labels{};
   for (int v = 1; v <= state_.VertexCount; ++v) {
     labels[v] = static_cast<std::uint8_t>(ConvertToInt(snapshot.boxTexts[v]).value_or(0));
   }
-  DrawFilling(labels);
-  ShowCheckedState(true);
+  // A snapshot offers leaf removal whatever is left of the tree.
+  ShowCheckedFilling(labels, true);
 }
 
 void TForm1::Button3Click() {
   if (busy_ || !ReadAndValidateFilling()) return;
-  for (QWidget* control : std::initializer_list<QWidget*>{Memo1, Button1, Button2, Button3, Button6}) {
-    control->setEnabled(false);
-  }
-  busy_ = true;
+  SetSearching(true);
   const int n = state_.VertexCount;
   auto setLabel = [this](StatusLine line, const std::string& text) {
     SetLabelText(line == StatusLine::Agreement ? Label6 : Label1, text);
@@ -271,16 +304,8 @@ void TForm1::Button3Click() {
   if (proposal.proposed) {
     DrawCheckTable(tabid->canvas(), n, state_.TreeEdges(), state_.SolutionStore[state_.BestIndex - 1]);
   }
-  busy_ = false;
-  Button3->setText(Q(texts::ProposeAgainCaption));
-  for (QWidget* control : std::initializer_list<QWidget*>{Button1, Button2, Button3, Button6}) {
-    control->setEnabled(true);
-  }
-  if (proposal.proposed) {
-    Button4->show();
-    Button5->show();
-  }
-  Memo1->setEnabled(true);
+  SetSearching(false);
+  EnterPhase(proposal.proposed ? WindowPhase::Proposed : WindowPhase::NoLabeling);
 }
 
 void TForm1::Button4MouseDown() {
@@ -301,11 +326,10 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::Button7Click() {
-  for (QPushButton* button : {Button2, Button3, Button6, Button8, Button9}) button->setEnabled(false);
   const int n = state_.VertexCount;
   const LeafRemovalResult result = RemoveLeafLayer(state_.ReducedEdgeList, n);
+  EnterPhase(WindowPhase::LeavesPeeled, LeafRemovalOffered());
   DrawTreeOutline(g->canvas(), state_.Circle, n, result.remainingVertices, result.remainingEdges);
   DrawCheckTable(tab->canvas(), n, result.remainingEdges, state_.BoxLabels);
   PlaceBoxes(VertexBoxPlacements(state_.Circle, n, {g->x(), g->y()}, result.remaining));
-  if (result.fewerThanTwoEdgesLeft) Button7->setEnabled(false);
 }

@@ -13,6 +13,17 @@ class QPlainTextEdit;
 class QPushButton;
 class PictureBox;
 
+// What the window offers, one phase per situation a command leaves it in. The search runs on top
+// of whichever phase the window was in, so it is a flag beside the phase, not a phase of its own.
+enum class WindowPhase {
+  Editing,       // the edge list is being typed: at start and whenever the edge box is entered
+  Filling,       // a tree is confirmed and its boxes are being filled
+  Checked,       // a filling was checked or a snapshot of the history shown
+  Proposed,      // a search or a comparison has ended with its proposal
+  NoLabeling,    // a search has ended without finding any graceful labeling
+  LeavesPeeled,  // leaves were removed from the drawn tree
+};
+
 // The program's one window: every control of the design and every command as an event handler.
 class TForm1 : public QWidget {
  public:
@@ -23,6 +34,7 @@ class TForm1 : public QWidget {
   const ProgramState& state() const { return state_; }
   // True while the search or the comparison of a proposal runs.
   bool busy() const { return busy_; }
+  WindowPhase Phase() const { return phase_; }
 
   void Memo1Enter();
   void Button1Click();
@@ -41,13 +53,20 @@ class TForm1 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void createWindow();
-  void createEdgeInput();
-  void createVertexBoxes();
-  void createButtons();
-  void createPictures();
-  void createLabels();
-  void wireEvents();
+  void CreateWindow();
+  void CreateEdgeInput();
+  void CreateVertexBoxes();
+  void CreateButtons();
+  void CreatePictures();
+  void CreateLabels();
+  void WireEvents();
+
+  // The one place that shows, hides, enables and disables the command controls. `leafRemoval`
+  // is whether "Odstrániť listy" can be pressed in the Checked and LeavesPeeled phases.
+  void EnterPhase(WindowPhase phase, bool leafRemoval = false);
+  // The search disables the commands that would change what it works on, and gives them back.
+  void SetSearching(bool searching);
+  bool LeafRemovalOffered() const;
 
   static void SetTabStop(QWidget* control, bool on);
   // Gives the keyboard focus to a control, never to a hidden or disabled one.
@@ -56,8 +75,8 @@ class TForm1 : public QWidget {
   void SetLabelText(QLabel* label, const std::string& text);
   void ClearStatusLabels();
   bool ReadAndValidateFilling();
-  void DrawFilling(const Labels& labels);
-  void ShowCheckedState(bool leafRemovalOffered);
+  // Draws a checked filling on the tree and the table and offers what follows a check.
+  void ShowCheckedFilling(const Labels& labels, bool leafRemoval);
   void ShowSnapshot();
   void ApplyHistoryButtons();
   void PlaceBoxes(const std::vector<struct BoxPlacement>& boxes);
@@ -66,6 +85,7 @@ class TForm1 : public QWidget {
   bool Breathe();
 
   ProgramState state_;
+  WindowPhase phase_ = WindowPhase::Editing;
   bool button2Default_ = false;
   bool busy_ = false;
   bool closing_ = false;

@@ -28,7 +28,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-void TForm1::createWindow() {
+void TForm1::CreateWindow() {
   // Windows-era fonts are not on Linux; these faces have the same metrics.
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
   QFont::insertSubstitution("Arial", "Liberation Sans");
@@ -48,7 +48,7 @@ void TForm1::createWindow() {
   }
 }
 
-void TForm1::createEdgeInput() {
+void TForm1::CreateEdgeInput() {
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
   Memo1->setGeometry(8, 24, 73, 425);
@@ -62,7 +62,7 @@ void TForm1::createEdgeInput() {
   Memo1->installEventFilter(this);
 }
 
-void TForm1::createVertexBoxes() {
+void TForm1::CreateVertexBoxes() {
   for (int k = 1; k <= MaxVertices; ++k) {
     auto* box = new QLineEdit(this);
     box->setObjectName(QString("e%1").arg(k, 2, 10, QChar('0')));
@@ -78,7 +78,7 @@ void TForm1::createVertexBoxes() {
   }
 }
 
-void TForm1::createButtons() {
+void TForm1::CreateButtons() {
   auto make = [this](const char* name, int x, int y, int w, int h, const std::string& caption) {
     auto* button = new QPushButton(Q(caption), this);
     button->setObjectName(name);
@@ -108,7 +108,7 @@ void TForm1::createButtons() {
   QWidget::setTabOrder(boxes_[MaxVertices], Button2);
 }
 
-void TForm1::createPictures() {
+void TForm1::CreatePictures() {
   g = new PictureBox(this, 500, 500);
   g->setObjectName("g");
   g->move(88, 8);
@@ -123,7 +123,7 @@ void TForm1::createPictures() {
   g->lower();
 }
 
-void TForm1::createLabels() {
+void TForm1::CreateLabels() {
   auto make = [this](const char* name, int x, int y, bool bold, const char* designText) {
     auto* label = new QLabel(designText, this);
     label->setObjectName(name);
@@ -150,7 +150,7 @@ void TForm1::createLabels() {
   Label5->raise();
 }
 
-void TForm1::wireEvents() {
+void TForm1::WireEvents() {
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
