@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/QtText.h"
 #include "app/WindowTexts.h"
 #include "check/CheckDrawing.h"
 #include "check/LabelCheck.h"
@@ -20,11 +21,7 @@
 #include "tree/IntConversion.h"
 #include "tree/TreeDrawing.h"
 
-namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
+namespace {}  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   CreateWindow();

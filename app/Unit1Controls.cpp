@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/QtText.h"
 #include "app/Unit1.h"
 #include "app/WindowTexts.h"
 #include "platform/PictureBox.h"
@@ -23,8 +24,6 @@ QFont PixelFont(const QString& face, int pixels, bool bold) {
   font.setBold(bold);
   return font;
 }
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
