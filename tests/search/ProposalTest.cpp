@@ -128,7 +128,7 @@ TEST(Proposal, NoLabelingFoundMeansNoProposal) {
   EXPECT_EQ(calls, 0);
 }
 
-TEST(Proposal, ProgressTextsOnlyWhenChangedAndBreathsInBatches) {
+TEST(Proposal, ProgressTextsOnlyWhenChangedAndBreathsWhileComparing) {
   std::vector<std::string> sent;
   int breaths = 0;
   const ProposalHooks hooks{[&sent](StatusLine line, const std::string& text) {
@@ -149,8 +149,7 @@ TEST(Proposal, ProgressTextsOnlyWhenChangedAndBreathsInBatches) {
   ASSERT_EQ(sent.size(), 102u);
   EXPECT_EQ(sent[1], "6:hľadám najpodobnejšie riešenie ... 0%");
   EXPECT_EQ(sent.back(), "6:hľadám najpodobnejšie riešenie ... 100%");
-  EXPECT_GE(breaths, 2);
-  EXPECT_LE(breaths, 10);
+  EXPECT_GE(breaths, 1);
 }
 
 TEST(Proposal, StopsWhenTheWindowAsks) {
