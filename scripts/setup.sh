@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   dpkg-dev file
 )
 missing=()
