@@ -31,9 +31,9 @@ class TForm1 : public QWidget {
   ~TForm1() override;
 
   // Read-only view of the program state, for tests.
-  const ProgramState& state() const { return state_; }
+  const ProgramState& State() const { return state_; }
   // True while the search or the comparison of a proposal runs.
-  bool busy() const { return busy_; }
+  bool Busy() const { return busy_; }
   WindowPhase Phase() const { return phase_; }
 
   void Memo1Enter();

@@ -24,7 +24,7 @@ TEST_F(WindowTest, CheckDrawsSquaresAndTableAndOffersTheNextCommands) {
   EXPECT_TRUE(Button(7)->isVisible() && Button(7)->isEnabled());
   EXPECT_FALSE(Button(8)->isEnabled());
   EXPECT_FALSE(Button(9)->isEnabled());
-  EXPECT_EQ(form->state().Fillings.HistoryPos, 1);
+  EXPECT_EQ(form->State().Fillings.HistoryPos, 1);
 
   // A repeated value is red, an edge with an empty end blue.
   Fill({"1", "2", "", "3"});
@@ -49,7 +49,7 @@ TEST_F(WindowTest, RejectedFillingsShowTheFirstFaultAndStoreNothing) {
   Fill({"", "-3"});
   PressEnterIn(1);
   EXPECT_EQ(LastBox(), "Chyba v 2. vrchole (nepovolené číslo: -3).");
-  EXPECT_EQ(form->state().Fillings.HistoryPos, 0);
+  EXPECT_EQ(form->State().Fillings.HistoryPos, 0);
   EXPECT_FALSE(Button(7)->isVisible());
   EXPECT_TRUE(Box(2)->hasFocus() || Box(1)->hasFocus());
 }
@@ -60,7 +60,7 @@ TEST_F(WindowTest, EnterInABoxDoesNothingAfterTheEdgeBoxWasEntered) {
   Fill({"1"});
   QTest::mouseClick(Box(1), Qt::LeftButton);
   PressEnterIn(1);
-  EXPECT_EQ(form->state().Fillings.HistoryPos, 0);
+  EXPECT_EQ(form->State().Fillings.HistoryPos, 0);
 }
 
 TEST_F(WindowTest, BackAndForwardShowStoredFillingsAsChecked) {
@@ -75,7 +75,7 @@ TEST_F(WindowTest, BackAndForwardShowStoredFillingsAsChecked) {
   EXPECT_TRUE(boxes.empty()) << LastBox();
   Click(Button(8));
   Click(Button(8));
-  EXPECT_EQ(form->state().Fillings.HistoryPos, 1);
+  EXPECT_EQ(form->State().Fillings.HistoryPos, 1);
   EXPECT_EQ(Box(1)->text(), "3");
   EXPECT_EQ(Box(2)->text(), "");
   EXPECT_FALSE(Button(8)->isEnabled());
@@ -89,14 +89,14 @@ TEST_F(WindowTest, BackAndForwardShowStoredFillingsAsChecked) {
   Click(Button(8));
   Fill({"2", "", "", ""});
   PressEnterIn(1);
-  EXPECT_EQ(form->state().Fillings.HistoryPos, 2);
-  EXPECT_EQ(form->state().Fillings.HistoryTop, 2);
+  EXPECT_EQ(form->State().Fillings.HistoryPos, 2);
+  EXPECT_EQ(form->State().Fillings.HistoryTop, 2);
   EXPECT_FALSE(Button(9)->isEnabled());
   // A new confirmation starts a new history.
   Confirm(PathOf4);
   EXPECT_FALSE(Button(8)->isEnabled() || Button(9)->isEnabled());
   PressEnterIn(1);
-  EXPECT_EQ(form->state().Fillings.HistoryPos, 1);
+  EXPECT_EQ(form->State().Fillings.HistoryPos, 1);
 }
 
 TEST_F(WindowTest, LeafRemovalPeelsOneLayerPerPressAndKeepsVerticesInPlace) {

@@ -102,8 +102,8 @@ TEST_F(WindowTest, ConfirmationDrawsTheTreeAndPlacesTheBoxes) {
   EXPECT_TRUE(Button(8)->isVisible() && !Button(8)->isEnabled());
   EXPECT_TRUE(Button(9)->isVisible() && !Button(9)->isEnabled());
   EXPECT_FALSE(Picture("tab")->isVisible());
-  EXPECT_EQ(form->state().VertexCount, 4);
-  EXPECT_EQ(form->state().Fillings.HistoryPos, 0);
+  EXPECT_EQ(form->State().VertexCount, 4);
+  EXPECT_EQ(form->State().Fillings.HistoryPos, 0);
 
   EXPECT_EQ(Pixel("g", 1, 1), RgbBlack);
   EXPECT_EQ(Pixel("g", 498, 498), RgbBlack);
@@ -153,7 +153,7 @@ TEST_F(WindowTest, ASmallerTreeHidesTheExtraBoxesAndKeepsTheirTexts) {
   for (int k = 7; k <= 10; ++k) EXPECT_FALSE(Box(k)->isVisible());
   EXPECT_EQ(Box(6)->text(), "6");
   EXPECT_EQ(Box(9)->text(), "9");
-  EXPECT_EQ(form->state().ReducedEdgeList[6], Edge{});
+  EXPECT_EQ(form->State().ReducedEdgeList[6], Edge{});
   // No trace of the old path inside the frame: a point on its edge 5-6 is aqua again.
   EXPECT_EQ(Pixel("g", 250, 445), RgbAqua);
 }

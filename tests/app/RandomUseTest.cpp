@@ -57,7 +57,7 @@ class RandomUseTest : public WindowTest {
 
   void CheckInvariants(int step) {
     SCOPED_TRACE("after action " + std::to_string(step) + ": " + lastAction);
-    const ProgramState& s = form->state();
+    const ProgramState& s = form->State();
     const FillingHistory& h = s.Fillings;
     ASSERT_GE(h.HistoryPos, 0);
     ASSERT_LE(h.HistoryTop, HistoryCapacity);
@@ -90,7 +90,7 @@ class RandomUseTest : public WindowTest {
     if (QWidget* focus = QApplication::focusWidget()) {
       EXPECT_TRUE(focus->isVisible() && focus->isEnabled()) << focus->objectName().toStdString();
     }
-    EXPECT_FALSE(form->busy());
+    EXPECT_FALSE(form->Busy());
     EXPECT_TRUE(Memo()->isEnabled());
     // Only a confirmation shows the check, search and clear buttons.
     if (Button(3)->isVisible()) {
@@ -116,8 +116,8 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheWindowConsistent) {
   std::mt19937 rng(20261208);
   int searches = 0, stored = 0, confirmed = 0, removed = 0;
   for (int step = 1; step <= actions; ++step) {
-    const int n = std::clamp(form->state().VertexCount, 2, 20);
-    const int positionBefore = form->state().Fillings.HistoryPos;
+    const int n = std::clamp(form->State().VertexCount, 2, 20);
+    const int positionBefore = form->State().Fillings.HistoryPos;
     switch (rng() % 16) {
       case 0:
         lastAction = "confirm";
@@ -193,7 +193,7 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheWindowConsistent) {
     }
     CheckInvariants(step);
     searches += Button(4)->isVisible();
-    stored += form->state().Fillings.HistoryPos > positionBefore;
+    stored += form->State().Fillings.HistoryPos > positionBefore;
     confirmed += Button(3)->isVisible();
     removed += Button(7)->isVisible() && !Button(2)->isEnabled() && Button(3)->isVisible();
     if (HasFatalFailure()) return;

@@ -62,7 +62,7 @@ TEST_F(WindowTest, LaterPressesReuseTheStoredLabelings) {
   Confirm("1 2\n2 3\n3 4");
   Fill({"", "", "", ""});
   Click(Button(3));
-  EXPECT_EQ(form->state().SolutionCount, 4);
+  EXPECT_EQ(form->State().SolutionCount, 4);
   EXPECT_EQ(Text(Label(7)), " (2) (3) (1) (4).");
 }
 
@@ -93,10 +93,10 @@ TEST_F(WindowTest, ATwentyVertexTreeIsAnsweredAndTheProposalIsGraceful) {
   Click(Button(3));
   EXPECT_EQ(waiting, "Hľadám riešenie ... čakajte prosím | (môže to trvať aj niekoľko hodín)");
   EXPECT_EQ(Text(Label(1)), "Našiel som graciózne ohodnotenie grafu,");
-  EXPECT_EQ(form->state().SolutionCount, 1);
+  EXPECT_EQ(form->State().SolutionCount, 1);
   Click(Button(5));
   PressEnterIn(1);
-  const auto& labels = form->state().BoxLabels;
+  const auto& labels = form->State().BoxLabels;
   std::vector<bool> seen(20, false);
   for (int v = 1; v < 20; ++v) seen[std::abs(labels[v] - labels[v + 1])] = true;
   for (int d = 1; d < 20; ++d) EXPECT_TRUE(seen[d]) << d;
@@ -109,7 +109,7 @@ TEST_F(WindowTest, DuringASearchOnlyHarmlessCommandsRun) {
   bool checked = false;
   QTimer::singleShot(0, form.get(), [&] {
     checked = true;
-    EXPECT_TRUE(form->busy());
+    EXPECT_TRUE(form->Busy());
     for (QWidget* w : std::initializer_list<QWidget*>{Memo(), Button(1), Button(2), Button(3), Button(6)}) {
       EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     }
@@ -120,8 +120,8 @@ TEST_F(WindowTest, DuringASearchOnlyHarmlessCommandsRun) {
   });
   Click(Button(3));
   EXPECT_TRUE(checked);
-  EXPECT_FALSE(form->busy());
-  EXPECT_EQ(form->state().SolutionCount, 725760);
+  EXPECT_FALSE(form->Busy());
+  EXPECT_EQ(form->State().SolutionCount, 725760);
   EXPECT_TRUE(Button(3)->isEnabled());
   EXPECT_EQ(Text(Label(1)), "Graf má 725760 gracióznych ohodnotení,");
 }
