@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -48,6 +50,29 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     // Getting the focus back with the window itself is not entering the box.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Memo1Enter();
+  }
+  if (watched == Button4) {
+    // Any mouse button shows the proposal while it is held; leaving the button or the space bar
+    // does not count. Only the button that was pressed first ends the hold.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && button4HeldBy_ == Qt::NoButton) {
+      button4HeldBy_ = mouse->button();
+      Button4MouseDown();
+    } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == button4HeldBy_) {
+      button4HeldBy_ = Qt::NoButton;
+      Button4MouseUp();
+    }
+  }
+  if (event->type() == QEvent::KeyPress && watched->inherits("QPushButton")) {
+    // Enter on a focused button clicks it, as the space bar does.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* button = static_cast<QPushButton*>(watched);
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button->isEnabled() && button != Button4) {
+      button->click();
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -320,6 +345,13 @@ void TForm1::Button5Click() {
   if (best < 1 || best > static_cast<int>(state_.SolutionStore.size())) return;
   const Labels& proposal = state_.SolutionStore[best - 1];
   for (int k = 1; k <= state_.VertexCount; ++k) boxes_[k]->setText(QString::number(proposal[k]));
+  // The next Enter checks the filled proposal: it goes to the boxes, not to this button.
+  for (int k = 1; k <= state_.VertexCount; ++k) {
+    if (!boxes_[k]->isHidden()) {
+      FocusControl(boxes_[k]);
+      break;
+    }
+  }
 }
 
 void TForm1::Button7Click() {

@@ -90,6 +90,7 @@ class TForm1 : public QWidget {
   bool busy_ = false;
   bool closing_ = false;
   bool memo1EnterRan_ = false;
+  Qt::MouseButton button4HeldBy_ = Qt::NoButton;
   QElapsedTimer breathTimer_;
 
   QPlainTextEdit* Memo1 = nullptr;

@@ -84,6 +84,8 @@ void TForm1::CreateButtons() {
     button->setGeometry(x, y, w, h);
     button->setAutoDefault(false);
     SetTabStop(button, false);
+    // Mouse presses for Button4's hold, Enter for every button.
+    button->installEventFilter(this);
     return button;
   };
   Button1 = make("Button1", 8, 456, 75, 25, texts::Button1Caption);
@@ -153,8 +155,6 @@ void TForm1::WireEvents() {
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-  connect(Button4, &QPushButton::pressed, this, &TForm1::Button4MouseDown);
-  connect(Button4, &QPushButton::released, this, &TForm1::Button4MouseUp);
   connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
   connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
   connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);

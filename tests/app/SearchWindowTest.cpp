@@ -41,6 +41,38 @@ TEST_F(WindowTest, SearchProposesAndTheProposalCanBeViewedAndFilledIn) {
   EXPECT_EQ(Text(Label(1)), "");
 }
 
+TEST_F(WindowTest, ProposalButtonsAnswerAnyMouseButtonAndEnterAsADesktopDoes) {
+  ClickMemo();
+  Memo()->setPlainText("1 2\n2 3");
+  Button(1)->setFocus();
+  QTest::keyClick(Button(1), Qt::Key_Return);  // Enter on a focused button clicks it
+  EXPECT_EQ(Text(Label(2)), "Graf má 3 vrcholy.");
+  Click(Button(3));
+
+  // Any mouse button holds the proposal up; only its own release puts it away.
+  for (Qt::MouseButton held : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+    QTest::mousePress(Button(4), held);
+    EXPECT_TRUE(Picture("tabid")->isVisible()) << held;
+    QTest::mouseMove(form.get(), QPoint(300, 300));  // dragging off the button
+    EXPECT_TRUE(Picture("tabid")->isVisible()) << held;
+    QTest::mouseRelease(Button(4), held);
+    EXPECT_FALSE(Picture("tabid")->isVisible()) << held;
+    EXPECT_TRUE(Picture("tab")->isVisible()) << held;
+  }
+  Button(4)->setFocus();
+  QTest::keyPress(Button(4), Qt::Key_Space);
+  EXPECT_FALSE(Picture("tabid")->isVisible());
+  QTest::keyRelease(Button(4), Qt::Key_Space);
+
+  // After filling the proposal in, the next Enter checks it.
+  Box(1)->setText("3");
+  Click(Button(5));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(boxes.empty()) << LastBox();
+  EXPECT_EQ(form->State().Fillings.HistoryTop, 1);
+  EXPECT_EQ(Box(1)->text(), "2");
+}
+
 TEST_F(WindowTest, LaterPressesReuseTheStoredLabelings) {
   Confirm("1 2\n2 3");
   Click(Button(3));
