@@ -102,6 +102,22 @@ void TForm1::SetLabelText(QLabel* label, const std::string& text) {
   label->adjustSize();
 }
 
+void TForm1::ShowProposalSentence(const ProposalSentence& sentence) {
+  SetLabelText(Label4, sentence.intro);
+  Label7->setWordWrap(false);
+  SetLabelText(Label7, sentence.labels);
+  SetLabelText(Label8, sentence.difference);
+  // From 14 vertices on the labels do not fit on one line: they wrap within the right-hand
+  // column, and the rest of the sentence follows below them, still above Button5.
+  const int columnWidth = width() - Label7->x();
+  const bool wraps = Label7->width() > columnWidth;
+  if (wraps) {
+    Label7->setWordWrap(true);
+    Label7->resize(columnWidth, Label7->heightForWidth(columnWidth));
+  }
+  Label8->move(Label8->x(), wraps ? Label7->y() + Label7->height() : ProposalLastLineTop);
+}
+
 void TForm1::ClearStatusLabels() {
   for (QLabel* label : {Label1, Label4, Label6, Label7, Label8}) SetLabelText(label, "");
 }
@@ -320,9 +336,7 @@ void TForm1::Button3Click() {
   state_.AgreeCount = proposal.AgreeCount;
   SetLabelText(Label1, proposal.summary);
   SetLabelText(Label6, proposal.agreement);
-  SetLabelText(Label4, proposal.sentence.intro);
-  SetLabelText(Label7, proposal.sentence.labels);
-  SetLabelText(Label8, proposal.sentence.difference);
+  ShowProposalSentence(proposal.sentence);
   if (proposal.proposed) {
     DrawCheckTable(tabid->canvas(), n, state_.TreeEdges(), state_.SolutionStore[state_.BestIndex - 1]);
   }

@@ -74,6 +74,7 @@ class TForm1 : public QWidget {
   void SetButton2Default(bool isDefault);
   void SetLabelText(QLabel* label, const std::string& text);
   void ClearStatusLabels();
+  void ShowProposalSentence(const struct ProposalSentence& sentence);
   bool ReadAndValidateFilling();
   // Draws a checked filling on the tree and the table and offers what follows a check.
   void ShowCheckedFilling(const Labels& labels, bool leafRemoval);
@@ -83,6 +84,9 @@ class TForm1 : public QWidget {
   std::array<std::string, MaxVertices + 1> BoxTexts() const;
   // Lets pending events run at most every ~15 ms; false once the window is closing.
   bool Breathe();
+
+  // Where Label8 sits when the proposal's labels fit on one line.
+  static constexpr int ProposalLastLineTop = 124;
 
   ProgramState state_;
   WindowPhase phase_ = WindowPhase::Editing;

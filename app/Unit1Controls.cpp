@@ -140,7 +140,7 @@ void TForm1::CreateLabels() {
   Label5 = make("Label5", 96, 21, true, "label5");
   Label6 = make("Label6", 600, 61, true, "label6");
   Label7 = make("Label7", 600, 108, true, "label7");
-  Label8 = make("Label8", 600, 124, false, "label8");
+  Label8 = make("Label8", 600, ProposalLastLineTop, false, "label8");
   Label3 = new QLabel(Q(texts::Label3Caption), this);
   Label3->setObjectName("Label3");
   Label3->setFont(PixelFont("Arial", 9, true));

@@ -73,6 +73,29 @@ TEST_F(WindowTest, ProposalButtonsAnswerAnyMouseButtonAndEnterAsADesktopDoes) {
   EXPECT_EQ(Box(1)->text(), "2");
 }
 
+TEST_F(WindowTest, EveryProposalCanBeReadInFullAboveButton5) {
+  for (int n : {13, 14, 17, 20}) {
+    std::string star;
+    for (int v = 2; v <= n; ++v) star += "1 " + std::to_string(v) + "\n";
+    Confirm(star);
+    Box(1)->setText("2");  // the centre of a star is 1 or n: the proposal differs here
+    Click(Button(3));
+    ASSERT_NE(Text(Label(8)), "") << n;
+    const QRect labels = Label(7)->geometry();
+    const QRect rest = Label(8)->geometry();
+    EXPECT_GE(labels.left(), 600) << n;
+    EXPECT_LE(labels.right(), form->width() - 1) << n;
+    EXPECT_LE(rest.right(), form->width() - 1) << n;
+    EXPECT_GE(rest.top(), labels.bottom()) << n;
+    EXPECT_LE(rest.bottom(), Button(5)->geometry().top()) << n;
+    if (n <= 13) {
+      EXPECT_EQ(labels.top(), 108);
+      EXPECT_EQ(rest.top(), 124);
+      EXPECT_FALSE(Label(7)->wordWrap());
+    }
+  }
+}
+
 TEST_F(WindowTest, LaterPressesReuseTheStoredLabelings) {
   Confirm("1 2\n2 3");
   Click(Button(3));
