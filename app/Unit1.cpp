@@ -33,6 +33,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   CreatePictures();
   CreateLabels();
   WireEvents();
+  CreateExtras();
   // The first control with a tab stop gets the focus, and with it the reset for editing.
   Memo1->setFocus(Qt::OtherFocusReason);
   Memo1Enter();
@@ -137,6 +138,7 @@ void TForm1::PlaceBoxes(const std::vector<BoxPlacement>& placements) {
       boxes_[k]->hide();
     }
   }
+  ShowVertexNumbers();
 }
 
 bool TForm1::Breathe() {

@@ -12,6 +12,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class PictureBox;
+class QAction;
+class QKeySequence;
+class VertexNumbers;
 
 // What the window offers, one phase per situation a command leaves it in. The search runs on top
 // of whichever phase the window was in, so it is a flag beside the phase, not a phase of its own.
@@ -51,6 +54,7 @@ class TForm1 : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void CreateWindow();
@@ -60,6 +64,15 @@ class TForm1 : public QWidget {
   void CreatePictures();
   void CreateLabels();
   void WireEvents();
+  void CreateExtras();
+
+  // The commands beyond the fixed controls, in the context menu and on shortcuts.
+  QAction* AddExtraCommand(const std::string& text, const QKeySequence& shortcut, void (TForm1::*command)());
+  // Enables each extra command exactly when it makes sense.
+  void UpdateExtraCommands();
+  void ShowVertexNumbers();
+  void ShowAbout();
+  static std::string VersionText();
 
   // The one place that shows, hides, enables and disables the command controls. `leafRemoval`
   // is whether "Odstrániť listy" can be pressed in the Checked and LeavesPeeled phases.
@@ -119,4 +132,8 @@ class TForm1 : public QWidget {
   QLabel* Label6 = nullptr;
   QLabel* Label7 = nullptr;
   QLabel* Label8 = nullptr;
+
+  VertexNumbers* vertexNumbers_ = nullptr;
+  QAction* showNumbersAction_ = nullptr;
+  QAction* aboutAction_ = nullptr;
 };

@@ -23,6 +23,17 @@ inline std::string VertexCountSentence(int n) {
   return "Graf má " + std::to_string(n) + (n <= 4 ? " vrcholy." : " vrcholov.");
 }
 
+inline const std::string ShowVertexNumbersCommand = "Zobraziť čísla vrcholov";
+inline const std::string AboutCommand = "O programe";
+
+inline std::string AboutText(const std::string& version) {
+  return "Graciózne stromy " + version +
+         "\n\nUčebná pomôcka o gracióznych ohodnoteniach stromov. Zadajte strom zoznamom hrán, "
+         "očíslujte jeho vrcholy a program ukáže hodnotu každej hrany a tabuľku dvojíc čísel. Na "
+         "požiadanie nájde graciózne ohodnotenia stromu a navrhne to, ktoré sa najviac podobá vášmu "
+         "vyplneniu.\n\nLicencia MIT.";
+}
+
 inline std::string VertexHint(int k) { return "vrchol č. " + std::to_string(k); }
 
 }  // namespace texts

@@ -5,10 +5,23 @@
 
 LayoutCircle CircleForPicture(int width, int height) { return {width / 2, height / 2, 200}; }
 
-PointF ExactVertexPoint(const LayoutCircle& circle, int n, int v) {
+namespace {
+
+PointF PointOnRay(const LayoutCircle& circle, int n, int v, double radius) {
   const double theta = 2.0 * (v - 1) * std::numbers::pi / n;
-  return {circle.CircleCentreX + circle.CircleRadius * std::cos(theta),
-          circle.CircleCentreY - circle.CircleRadius * std::sin(theta)};
+  return {circle.CircleCentreX + radius * std::cos(theta), circle.CircleCentreY - radius * std::sin(theta)};
+}
+
+}  // namespace
+
+PointF ExactVertexPoint(const LayoutCircle& circle, int n, int v) {
+  return PointOnRay(circle, n, v, circle.CircleRadius);
+}
+
+Point VertexNumberPoint(const LayoutCircle& circle, int n, int v) {
+  // Disc radius 15, then room for half a small number.
+  const PointF p = PointOnRay(circle, n, v, circle.CircleRadius + 27);
+  return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
 }
 
 Point VertexPoint(const LayoutCircle& circle, int n, int v) {

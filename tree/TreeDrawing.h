@@ -23,6 +23,10 @@ LayoutCircle CircleForPicture(int width, int height);
 PointF ExactVertexPoint(const LayoutCircle& circle, int n, int v);
 Point VertexPoint(const LayoutCircle& circle, int n, int v);
 
+// Where vertex v's number is written when the numbers are shown: on the ray through the vertex,
+// just outside its disc, so it never covers a disc, an edge inside the circle or a box.
+Point VertexNumberPoint(const LayoutCircle& circle, int n, int v);
+
 void ClearTreePicture(Canvas& canvas);
 void DrawVertexDisc(Canvas& canvas, const LayoutCircle& circle, int n, int v);
 // Discs for `vertices` in the given order, then a line per edge, centre to centre.

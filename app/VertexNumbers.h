@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+// Small vertex numbers drawn over the tree picture, outside its circle. A layer of its own, so
+// that switching the numbers off leaves the picture exactly as it was drawn.
+class VertexNumbers : public QWidget {
+ public:
+  struct Number {
+    int x;  // the centre of the text, in the layer's coordinates
+    int y;
+    int vertex;
+  };
+
+  explicit VertexNumbers(QWidget* parent);
+  void SetNumbers(std::vector<Number> numbers);
+  const std::vector<Number>& Numbers() const { return numbers_; }
+  // Paints the numbers with a painter whose origin is the layer's top-left corner.
+  static void Paint(QPainter& painter, const std::vector<Number>& numbers);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::vector<Number> numbers_;
+};
