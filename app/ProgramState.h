@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "check/History.h"
@@ -19,6 +20,8 @@ struct ProgramState {
   std::vector<Labels> SolutionStore;
   int SolutionCount = 0;
   int BestIndex = 0;  // 1-based index into SolutionStore
+  // The labeling that the proposal table shows and "Vyplniť graf..." fills in.
+  std::optional<Labels> ShownProposal;
   int BestScore = 0;
   int AgreeCount = 0;
 

@@ -186,13 +186,10 @@ void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
       ApplyHistoryButtons();
       break;
     case WindowPhase::Proposed:
+      Button4->show();
+      Button5->show();
+      break;
     case WindowPhase::NoLabeling:
-      // The labelings are stored now: the next press compares again without searching.
-      Button3->setText(Q(texts::ProposeAgainCaption));
-      if (phase == WindowPhase::Proposed) {
-        Button4->show();
-        Button5->show();
-      }
       break;
     case WindowPhase::LeavesPeeled:
       for (QPushButton* button : {Button2, Button3, Button6, Button8, Button9}) button->setEnabled(false);
@@ -339,11 +336,21 @@ void TForm1::Button3Click() {
   SetLabelText(Label1, proposal.summary);
   SetLabelText(Label6, proposal.agreement);
   ShowProposalSentence(proposal.sentence);
-  if (proposal.proposed) {
-    DrawCheckTable(tabid->canvas(), n, state_.TreeEdges(), state_.SolutionStore[state_.BestIndex - 1]);
-  }
   SetSearching(false);
-  EnterPhase(proposal.proposed ? WindowPhase::Proposed : WindowPhase::NoLabeling);
+  // The labelings are stored now: the next press compares again without searching.
+  Button3->setText(Q(texts::ProposeAgainCaption));
+  if (proposal.proposed) {
+    ShowProposal(state_.SolutionStore[state_.BestIndex - 1]);
+  } else {
+    state_.ShownProposal.reset();
+    EnterPhase(WindowPhase::NoLabeling);
+  }
+}
+
+void TForm1::ShowProposal(const Labels& labels) {
+  state_.ShownProposal = labels;
+  DrawCheckTable(tabid->canvas(), state_.VertexCount, state_.TreeEdges(), labels);
+  EnterPhase(WindowPhase::Proposed);
 }
 
 void TForm1::Button4MouseDown() {
@@ -357,9 +364,8 @@ void TForm1::Button4MouseUp() {
 }
 
 void TForm1::Button5Click() {
-  const int best = state_.BestIndex;
-  if (best < 1 || best > static_cast<int>(state_.SolutionStore.size())) return;
-  const Labels& proposal = state_.SolutionStore[best - 1];
+  if (!state_.ShownProposal) return;
+  const Labels& proposal = *state_.ShownProposal;
   for (int k = 1; k <= state_.VertexCount; ++k) boxes_[k]->setText(QString::number(proposal[k]));
   // The next Enter checks the filled proposal: it goes to the boxes, not to this button.
   for (int k = 1; k <= state_.VertexCount; ++k) {

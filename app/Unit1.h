@@ -87,6 +87,8 @@ class TForm1 : public QWidget {
   void SetButton2Default(bool isDefault);
   void SetLabelText(QLabel* label, const std::string& text);
   void ClearStatusLabels();
+  // Draws the proposal table and offers viewing and filling in the proposal.
+  void ShowProposal(const Labels& labels);
   void ShowProposalSentence(const struct ProposalSentence& sentence);
   bool ReadAndValidateFilling();
   // Draws a checked filling on the tree and the table and offers what follows a check.
