@@ -4,18 +4,18 @@
 
 #include "tree/IntConversion.h"
 
-BoxReadResult ReadBoxLabels(const BoxTexts& boxTexts, Labels& boxLabels) {
+BoxReadResult ReadBoxLabels(int n, const BoxTexts& boxTexts, Labels& boxLabels) {
   BoxReadResult result;
   for (int k = 1; k <= MaxVertices; ++k) {
     const std::string& text = boxTexts[k];
     std::int32_t number = 0;
     if (!text.empty()) {
       const std::optional<std::int32_t> converted = ConvertToInt(text);
-      if (!converted) {
+      if (!converted && k <= n) {
         result.failedText = text;
         return result;
       }
-      number = *converted;
+      number = converted.value_or(0);
     }
     result.numbers[k] = number;
     boxLabels[k] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(number) & 0xFFu);

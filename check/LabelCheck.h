@@ -20,9 +20,16 @@ struct BoxReadResult {
 };
 
 // Reads all twenty boxes in order, also those beyond n: an empty text is 0, any other text is
-// converted and its low eight bits go into `boxLabels`. A text that does not convert stops the
-// reading: the entries before it are written, the others keep what they held.
-BoxReadResult ReadBoxLabels(const BoxTexts& boxTexts, Labels& boxLabels);
+// converted and its low eight bits go into `boxLabels`. A text in boxes 1..n that does not convert
+// stops the reading: the entries before it are written, the others keep what they held. A hidden
+// box beyond n counts as empty when its text does not convert, since the user can neither see nor
+// mend it.
+BoxReadResult ReadBoxLabels(int n, const BoxTexts& boxTexts, Labels& boxLabels);
+
+// Until the window passes n: reads as if all twenty boxes were shown.
+inline BoxReadResult ReadBoxLabels(const BoxTexts& boxTexts, Labels& boxLabels) {
+  return ReadBoxLabels(MaxVertices, boxTexts, boxLabels);
+}
 
 // The first fault among vertices 1..n (range before duplicates, vertex by vertex), or nothing.
 std::optional<std::string> ValidateBoxLabels(int n, const BoxNumbers& numbers);

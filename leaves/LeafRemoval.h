@@ -12,5 +12,12 @@ struct LeafRemovalResult {
 };
 
 // Removes every edge with a leaf at either end from slots 1..n-1 of `reduced`, keeping the order
-// and orientation of the others. When the tree is a star its centre alone remains.
-LeafRemovalResult RemoveLeafLayer(EdgeSlots& reduced, int n);
+// and orientation of the others. When the tree is a star its centre alone remains. `confirmed` is
+// the edge list `reduced` was copied from at the confirmation: once no edge is left, it tells
+// which vertex remains, and that vertex stays.
+LeafRemovalResult RemoveLeafLayer(EdgeSlots& reduced, int n, const EdgeSlots& confirmed);
+
+// Until the window passes the confirmed edges: with no edge left, no vertex remains.
+inline LeafRemovalResult RemoveLeafLayer(EdgeSlots& reduced, int n) {
+  return RemoveLeafLayer(reduced, n, EdgeSlots{});
+}

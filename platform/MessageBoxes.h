@@ -14,6 +14,9 @@ enum class Kind { Message, Error };
 using Hook = std::function<void(Kind kind, const QString& text)>;
 void SetHook(Hook hook);
 
+// Both boxes show the text as plain text, since it may hold what the user typed, and stand
+// centred on the screen.
+
 // A modal box with the text, one OK button and no icon.
 void ShowMessage(QWidget* parent, const QString& text);
 // The error report of a command that was abandoned.

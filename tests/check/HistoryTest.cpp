@@ -65,7 +65,7 @@ TEST(History, StoresLabelsAsPlainDecimalTexts) {
   boxes[4] = "$A";
   boxes[5] = "00";
   Labels labels{};
-  ASSERT_FALSE(ReadBoxLabels(boxes, labels).failedText);
+  ASSERT_FALSE(ReadBoxLabels(6, boxes, labels).failedText);
 
   FillingHistory h;
   h.History[1].boxTexts[7] = "19";  // left by a larger tree

@@ -42,15 +42,26 @@ TEST(LeafRemoval, EachPressPeelsOneLayer) {
       {"one edge typed backwards", {{2, 1}}, 1, {2}, {}, true},
       {"orientation and order kept", {{1, 5}, {5, 3}, {3, 2}, {2, 4}}, 1, {2, 3, 5}, {{5, 3}, {3, 2}}, false},
       {"centre of a star that is not vertex 1", {{4, 1}, {2, 4}, {4, 3}}, 1, {4}, {}, true},
-      // Unreachable from the window (the button is off by then), but no phantom vertex appears.
-      {"press after only the centre is left", {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}}, 2, {}, {}, true},
+      // A history step re-enables the button with no edge left (reached by a press during the
+      // search of a star): the vertex that remained stays, however often it is pressed.
+      {"press after only the centre is left", {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}}, 2, {1}, {}, true},
+      {"path of four, down to one end and on", Path(4), 4, {3}, {}, true},
+      {"two layers, pressed on", {{1, 2}, {1, 3}, {2, 4}, {3, 5}}, 3, {1}, {}, true},
+      {"one edge, pressed on", {{2, 1}}, 2, {2}, {}, true},
+      {"a cycle never peels away",
+       {{1, 2}, {2, 3}, {3, 1}, {4, 5}, {5, 6}},
+       3,
+       {1, 2, 3},
+       {{1, 2}, {2, 3}, {3, 1}},
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const int n = static_cast<int>(c.edges.size()) + 1;
-    EdgeSlots slots = Confirmed(c.edges);
+    const EdgeSlots confirmed = Confirmed(c.edges);
+    EdgeSlots slots = confirmed;
     LeafRemovalResult result;
-    for (int p = 0; p < c.presses; ++p) result = RemoveLeafLayer(slots, n);
+    for (int p = 0; p < c.presses; ++p) result = RemoveLeafLayer(slots, n, confirmed);
     EXPECT_EQ(result.remainingVertices, c.vertices);
     EXPECT_EQ(result.remainingEdges, c.edgesLeft);
     EXPECT_EQ(result.fewerThanTwoEdgesLeft, c.disable);
@@ -67,7 +78,7 @@ TEST(LeafRemoval, EachPressPeelsOneLayer) {
 TEST(LeafRemoval, EmptiedSlotsKeepTheirSecondVertexAndLaterSlotsAreUntouched) {
   EdgeSlots slots = Confirmed(Path(4));
   slots[7] = {9, 9};
-  RemoveLeafLayer(slots, 4);
+  RemoveLeafLayer(slots, 4, Confirmed(Path(4)));
   EXPECT_EQ(slots[1], (Edge{2, 3}));
   EXPECT_EQ(slots[2], (Edge{0, 3}));
   EXPECT_EQ(slots[3], (Edge{0, 4}));
@@ -76,7 +87,7 @@ TEST(LeafRemoval, EmptiedSlotsKeepTheirSecondVertexAndLaterSlotsAreUntouched) {
 
 TEST(LeafRemoval, TableKeepsOnlyTheDotsOfRemainingEdges) {
   EdgeSlots slots = Confirmed(Path(4));
-  const LeafRemovalResult result = RemoveLeafLayer(slots, 4);
+  const LeafRemovalResult result = RemoveLeafLayer(slots, 4, Confirmed(Path(4)));
   Labels labels{};
   labels[1] = 1;
   labels[2] = 4;
