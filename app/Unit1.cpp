@@ -19,6 +19,7 @@
 #include "platform/PictureBox.h"
 #include "search/GracefulSearch.h"
 #include "search/Proposal.h"
+#include "tree/Connectivity.h"
 #include "tree/EdgeListParser.h"
 #include "tree/IntConversion.h"
 #include "tree/TreeDrawing.h"
@@ -209,10 +210,6 @@ void TForm1::SetSearching(bool searching) {
   if (!searching) Memo1->setEnabled(true);
 }
 
-bool TForm1::LeafRemovalOffered() const {
-  return state_.ReducedEdgeList[1].a != 0 && state_.ReducedEdgeList[2].a != 0;
-}
-
 void TForm1::Memo1Enter() {
   memo1EnterRan_ = true;
   EnterPhase(WindowPhase::Editing);
@@ -259,7 +256,7 @@ void TForm1::Button6Click() {
 }
 
 bool TForm1::ReadAndValidateFilling() {
-  const BoxReadResult read = ReadBoxLabels(BoxTexts(), state_.BoxLabels);
+  const BoxReadResult read = ReadBoxLabels(state_.VertexCount, BoxTexts(), state_.BoxLabels);
   if (read.failedText) {
     MessageBoxes::ShowError(this, Q(InvalidIntegerMessage(*read.failedText)));
     return false;
@@ -282,7 +279,7 @@ void TForm1::ShowCheckedFilling(const Labels& labels, bool leafRemoval) {
 void TForm1::Button2Click() {
   if (!ReadAndValidateFilling()) return;
   state_.Fillings.Store(state_.BoxLabels, state_.VertexCount);
-  ShowCheckedFilling(state_.BoxLabels, LeafRemovalOffered());
+  ShowCheckedFilling(state_.BoxLabels, LeafRemovalOffered(state_.ReducedEdgeList));
 }
 
 void TForm1::ApplyHistoryButtons() {
@@ -343,6 +340,8 @@ void TForm1::Button3Click() {
     ShowProposal(state_.SolutionStore[state_.BestIndex - 1]);
   } else {
     state_.ShownProposal.reset();
+    // A student must not take a graph in pieces for a tree without a graceful labeling.
+    if (!IsConnected(n, state_.TreeEdges())) SetLabelText(Label6, texts::NotATreeText);
     EnterPhase(WindowPhase::NoLabeling);
   }
 }
@@ -378,8 +377,8 @@ void TForm1::Button5Click() {
 
 void TForm1::Button7Click() {
   const int n = state_.VertexCount;
-  const LeafRemovalResult result = RemoveLeafLayer(state_.ReducedEdgeList, n);
-  EnterPhase(WindowPhase::LeavesPeeled, LeafRemovalOffered());
+  const LeafRemovalResult result = RemoveLeafLayer(state_.ReducedEdgeList, n, state_.EdgeList);
+  EnterPhase(WindowPhase::LeavesPeeled, LeafRemovalOffered(state_.ReducedEdgeList));
   DrawTreeOutline(g->canvas(), state_.Circle, n, result.remainingVertices, result.remainingEdges);
   DrawCheckTable(tab->canvas(), n, result.remainingEdges, state_.BoxLabels);
   PlaceBoxes(VertexBoxPlacements(state_.Circle, n, {g->x(), g->y()}, result.remaining));

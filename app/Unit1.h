@@ -79,7 +79,6 @@ class TForm1 : public QWidget {
   void EnterPhase(WindowPhase phase, bool leafRemoval = false);
   // The search disables the commands that would change what it works on, and gives them back.
   void SetSearching(bool searching);
-  bool LeafRemovalOffered() const;
 
   static void SetTabStop(QWidget* control, bool on);
   // Gives the keyboard focus to a control, never to a hidden or disabled one.

@@ -23,6 +23,7 @@ inline std::string VertexCountSentence(int n) {
   return "Graf má " + std::to_string(n) + (n <= 4 ? " vrcholy." : " vrcholov.");
 }
 
+inline const std::string NotATreeText = "Graf nie je strom: obsahuje cyklus a nie je súvislý.";
 inline const std::string ShowVertexNumbersCommand = "Zobraziť čísla vrcholov";
 inline const std::string AboutCommand = "O programe";
 

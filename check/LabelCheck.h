@@ -26,10 +26,5 @@ struct BoxReadResult {
 // mend it.
 BoxReadResult ReadBoxLabels(int n, const BoxTexts& boxTexts, Labels& boxLabels);
 
-// Until the window passes n: reads as if all twenty boxes were shown.
-inline BoxReadResult ReadBoxLabels(const BoxTexts& boxTexts, Labels& boxLabels) {
-  return ReadBoxLabels(MaxVertices, boxTexts, boxLabels);
-}
-
 // The first fault among vertices 1..n (range before duplicates, vertex by vertex), or nothing.
 std::optional<std::string> ValidateBoxLabels(int n, const BoxNumbers& numbers);

@@ -67,6 +67,8 @@ int LoneVertex(const EdgeSlots& confirmed, int n) {
 
 }  // namespace
 
+bool LeafRemovalOffered(const EdgeSlots& reduced) { return reduced[1].a != 0 && reduced[2].a != 0; }
+
 LeafRemovalResult RemoveLeafLayer(EdgeSlots& reduced, int n, const EdgeSlots& confirmed) {
   n = std::clamp(n, 0, MaxVertices);
   const int lastSlot = std::max(n - 1, 0);
@@ -87,6 +89,5 @@ LeafRemovalResult RemoveLeafLayer(EdgeSlots& reduced, int n, const EdgeSlots& co
   }
   const int m = CountEdges(reduced, lastSlot);
   result.remainingEdges.assign(reduced.begin() + 1, reduced.begin() + 1 + m);
-  result.fewerThanTwoEdgesLeft = reduced[1].a == 0 || reduced[2].a == 0;
   return result;
 }

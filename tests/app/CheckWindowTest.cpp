@@ -1,3 +1,5 @@
+#include <QTimer>
+
 #include "WindowHarness.h"
 
 namespace {
@@ -137,4 +139,31 @@ TEST_F(WindowTest, ClearingAfterLeafRemovalNeverFocusesAHiddenBox) {
   form->Button6Click();
   EXPECT_NE(QApplication::focusWidget(), Box(1));
   for (int k = 1; k <= 20; ++k) EXPECT_EQ(Box(k)->text(), "");
+}
+
+TEST_F(WindowTest, WhatTheStudentCannotSeeNeverBlocksOrVanishes) {
+  // A box above n whose text does not convert counts as empty.
+  Confirm("1 2\n1 3\n1 4\n1 5\n1 6");
+  Box(6)->setText("ab");
+  Confirm("1 2\n2 3\n3 4");
+  Fill({"1", "4", "2", "3"});
+  PressEnterIn(1);
+  EXPECT_TRUE(boxes.empty()) << LastBox();
+  EXPECT_TRUE(Picture("tab")->isVisible());
+
+  // Leaf removal during a star's search, then a check and a history step offer it again with no
+  // edge left: the centre that remains must stay on the picture.
+  Confirm("1 2\n1 3\n1 4\n1 5\n1 6\n1 7\n1 8\n1 9\n1 10");
+  Fill({"", "", "", "", "", "", "", "", "", ""});
+  PressEnterIn(1);
+  PressEnterIn(1);
+  QTimer::singleShot(0, form.get(), [&] { form->Button7Click(); });
+  Click(Button(3));
+  PressEnterIn(1);
+  Click(Button(8));
+  ASSERT_TRUE(Button(7)->isEnabled());
+  Click(Button(7));
+  EXPECT_TRUE(Box(1)->isVisible());
+  for (int k = 2; k <= 10; ++k) EXPECT_FALSE(Box(k)->isVisible()) << k;
+  EXPECT_EQ(Pixel("g", 450, 250), RgbBlack);
 }

@@ -64,7 +64,7 @@ TEST(LeafRemoval, EachPressPeelsOneLayer) {
     for (int p = 0; p < c.presses; ++p) result = RemoveLeafLayer(slots, n, confirmed);
     EXPECT_EQ(result.remainingVertices, c.vertices);
     EXPECT_EQ(result.remainingEdges, c.edgesLeft);
-    EXPECT_EQ(result.fewerThanTwoEdgesLeft, c.disable);
+    EXPECT_EQ(!LeafRemovalOffered(slots), c.disable);
     for (int v = 1; v <= MaxVertices; ++v) {
       const bool listed = std::find(c.vertices.begin(), c.vertices.end(), v) != c.vertices.end();
       EXPECT_EQ(result.remaining[v], listed) << "vertex " << v;
