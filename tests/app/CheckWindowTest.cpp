@@ -39,11 +39,12 @@ TEST_F(WindowTest, CheckDrawsSquaresAndTableAndOffersTheNextCommands) {
 
 TEST_F(WindowTest, RejectedFillingsShowTheFirstFaultAndStoreNothing) {
   Confirm("1 2\n2 3\n3 4\n4 5");
-  Box(15)->setText("ab");
+  Box(3)->setText("ab");
   PressEnterIn(1);
   EXPECT_EQ(LastBox(), "'ab' is not a valid integer value.");
+  ASSERT_FALSE(boxes.empty());
   EXPECT_EQ(boxes.back().kind, MessageBoxes::Kind::Error);
-  Box(15)->clear();
+  Box(3)->clear();
   Fill({"5", "3", "5", "3"});
   PressEnterIn(1);
   EXPECT_EQ(LastBox(), "Chyba: vrcholy 1 a 3 majú rovnaké číslo: 5.");
