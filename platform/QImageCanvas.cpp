@@ -116,24 +116,27 @@ void QImageCanvas::FloodFill(int x, int y, Color color, FillMode mode) {
   // The device pixel at the centre of the logical one starts the fill.
   const auto device = [this](int v) { return static_cast<int>(std::floor((v + 0.5) * Ratio())); };
   // The area is found first: painting a hatch while flooding would change the area itself.
-  const std::vector<bool> area =
+  const FloodArea area =
       FloodFillArea(image_, device(x), device(y), ToQColor(color).rgb(), mode == FillMode::Surface);
-  if (area.empty()) return;
+  if (area.mask.empty()) return;
   const QRgb paint = ToQColor(brushColor_).rgb();
   const int w = image_.width();
-  int left = w, top = image_.height(), right = -1, bottom = -1;
-  for (int py = 0; py < image_.height(); ++py) {
-    for (int px = 0; px < w; ++px) {
-      if (!area[static_cast<std::size_t>(py) * w + px]) continue;
-      left = std::min(left, px);
-      right = std::max(right, px);
-      top = std::min(top, py);
-      bottom = py;
-      if (BrushCovers(px, py)) image_.setPixel(px, py, paint);
+  const QRect& b = area.bounds;
+  const bool direct = image_.depth() == 32;
+  for (int py = b.top(); py <= b.bottom(); ++py) {
+    auto* row = reinterpret_cast<QRgb*>(image_.scanLine(py));
+    for (int px = b.left(); px <= b.right(); ++px) {
+      if (!area.mask[static_cast<std::size_t>(py) * w + px] || !BrushCovers(px, py)) continue;
+      if (direct) {
+        row[px] = paint;
+      } else {
+        image_.setPixel(px, py, paint);
+      }
     }
   }
   const auto logical = [this](int v) { return static_cast<int>(std::floor(v / Ratio())); };
-  lastFill_ = QRect(QPoint(logical(left), logical(top)), QPoint(logical(right), logical(bottom)));
+  lastFill_ =
+      QRect(QPoint(logical(b.left()), logical(b.top())), QPoint(logical(b.right()), logical(b.bottom())));
 }
 
 void QImageCanvas::TextOut(int x, int y, const std::string& text) {
