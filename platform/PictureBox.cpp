@@ -1,5 +1,6 @@
 #include "platform/PictureBox.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -32,6 +33,12 @@ void PictureBox::drawAt(double ratio) {
   image_ = render(ratio);
   live_ = std::make_unique<QImageCanvas>(image_);
   recording_->SetLive(live_.get());
+}
+
+bool PictureBox::event(QEvent* event) {
+  // On another screen the next paint finds out whether the ratio changed.
+  if (event->type() == QEvent::ScreenChangeInternal) update();
+  return QWidget::event(event);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

@@ -28,6 +28,7 @@ class PictureBox : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void drawAt(double ratio);
