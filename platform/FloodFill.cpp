@@ -1,17 +1,24 @@
 #include "platform/FloodFill.h"
 
+#include <algorithm>
 #include <utility>
 
-std::vector<bool> FloodFillArea(const QImage& image, int x, int y, QRgb rgb, bool surface) {
+FloodArea FloodFillArea(const QImage& image, int x, int y, QRgb rgb, bool surface) {
   const int w = image.width();
   const int h = image.height();
   if (x < 0 || y < 0 || x >= w || y >= h) return {};
+  // 32-bit pixels are read straight from the rows: at a high device pixel ratio fills cover
+  // millions of pixels.
+  const bool direct = image.depth() == 32;
   auto inArea = [&](int px, int py) {
-    const bool same = (image.pixel(px, py) & 0xFFFFFF) == (rgb & 0xFFFFFF);
+    const QRgb pixel =
+        direct ? reinterpret_cast<const QRgb*>(image.constScanLine(py))[px] : image.pixel(px, py);
+    const bool same = (pixel & 0xFFFFFF) == (rgb & 0xFFFFFF);
     return surface ? same : !same;
   };
   if (!inArea(x, y)) return {};
-  std::vector<bool> mask(static_cast<std::size_t>(w) * h, false);
+  FloodArea area{std::vector<bool>(static_cast<std::size_t>(w) * h, false), QRect(x, y, 1, 1)};
+  std::vector<bool>& mask = area.mask;
   std::vector<std::pair<int, int>> stack{{x, y}};
   while (!stack.empty()) {
     auto [sx, sy] = stack.back();
@@ -24,6 +31,7 @@ std::vector<bool> FloodFillArea(const QImage& image, int x, int y, QRgb rgb, boo
     while (right + 1 < w && !mask[static_cast<std::size_t>(sy) * w + right + 1] && inArea(right + 1, sy))
       ++right;
     for (int px = left; px <= right; ++px) mask[static_cast<std::size_t>(sy) * w + px] = true;
+    area.bounds |= QRect(left, sy, right - left + 1, 1);
     for (int ny : {sy - 1, sy + 1}) {
       if (ny < 0 || ny >= h) continue;
       bool inRun = false;
@@ -34,5 +42,5 @@ std::vector<bool> FloodFillArea(const QImage& image, int x, int y, QRgb rgb, boo
       }
     }
   }
-  return mask;
+  return area;
 }

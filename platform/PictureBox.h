@@ -2,25 +2,38 @@
 
 #include <QImage>
 #include <QWidget>
+#include <cstddef>
 #include <memory>
 
+#include "platform/PictureRecording.h"
 #include "platform/QImageCanvas.h"
 
 // A picture control: it only paints the bitmap it holds. Until something is drawn it is empty
-// and shows the window behind it.
+// and shows the window behind it. The bitmap has the device pixel ratio of the screen the
+// control is on; when that changes, the picture is drawn again from its operations.
 class PictureBox : public QWidget {
  public:
   PictureBox(QWidget* parent, int width, int height);
 
-  // The canvas of the bitmap; the first use creates a white bitmap of the control's size.
+  // The canvas of the picture, in logical pixels; the first use creates a white bitmap.
   Canvas& canvas();
   bool hasPicture() const { return !image_.isNull(); }
+  // The bitmap at the ratio it was last drawn or shown at (at a ratio of 1: one pixel per
+  // logical pixel).
   const QImage& image() const { return image_; }
+  // The picture drawn afresh at `scale` device pixels per logical pixel; its devicePixelRatio()
+  // is `scale`. A null image while nothing has been drawn.
+  QImage render(double scale) const;
+  const PictureRecording* recording() const { return recording_.get(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
+  void drawAt(double ratio);
+
   QImage image_;
-  std::unique_ptr<QImageCanvas> canvas_;
+  std::unique_ptr<QImageCanvas> live_;
+  std::unique_ptr<PictureRecording> recording_;
 };

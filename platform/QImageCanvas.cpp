@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/FloodFill.h"
 
@@ -30,7 +32,13 @@ Qt::BrushStyle ToQtStyle(BrushStyle style) {
 
 }  // namespace
 
-QImageCanvas::QImageCanvas(QImage& image) : image_(image), font_("MS Sans Serif") {
+QImageCanvas::QImageCanvas(QImage& image) : image_(image) { ResetFont(); }
+
+int QImageCanvas::Width() const { return qRound(image_.deviceIndependentSize().width()); }
+int QImageCanvas::Height() const { return qRound(image_.deviceIndependentSize().height()); }
+
+void QImageCanvas::ResetFont() {
+  font_ = QFont("MS Sans Serif");
   font_.setPixelSize(11);
   font_.setStyleStrategy(QFont::NoAntialias);
 }
@@ -69,7 +77,13 @@ void QImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(ToQColor(penColor_), penWidth_));
   p.setBrush(QBrush(ToQColor(brushColor_), ToQtStyle(brushStyle_)));
-  p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+  if (Ratio() == 1.0) {
+    p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+  } else {
+    // The aliased ellipse spans its rectangle plus one device pixel, so take that pixel off.
+    const double pixel = 1.0 / Ratio();
+    p.drawEllipse(QRectF(x1, y1, x2 - x1 - pixel, y2 - y1 - pixel));
+  }
 }
 
 void QImageCanvas::LineTo(int x, int y) {
@@ -80,30 +94,49 @@ void QImageCanvas::LineTo(int x, int y) {
   position_ = {x, y};
 }
 
+// (x, y) in device pixels: the hatch keeps its logical spacing and its lines are one logical
+// pixel thick, drawn at the image's resolution.
 bool QImageCanvas::BrushCovers(int x, int y) const {
   switch (brushStyle_) {
     case BrushStyle::Solid:
       return true;
     case BrushStyle::Clear:
       return false;
-    case BrushStyle::DiagonalCross:
-      return (x + y) % 8 == 0 || ((x - y) % 8 + 8) % 8 == 0;
+    case BrushStyle::DiagonalCross: {
+      const int period = std::max(8, static_cast<int>(std::lround(8 * Ratio())));
+      const int thickness = std::max(1, static_cast<int>(std::lround(Ratio())));
+      return (x + y) % period < thickness || ((x - y) % period + period) % period < thickness;
+    }
   }
   return false;
 }
 
 void QImageCanvas::FloodFill(int x, int y, Color color, FillMode mode) {
+  lastFill_ = QRect();
+  // The device pixel at the centre of the logical one starts the fill.
+  const auto device = [this](int v) { return static_cast<int>(std::floor((v + 0.5) * Ratio())); };
   // The area is found first: painting a hatch while flooding would change the area itself.
-  const std::vector<bool> area =
-      FloodFillArea(image_, x, y, ToQColor(color).rgb(), mode == FillMode::Surface);
-  if (area.empty()) return;
+  const FloodArea area =
+      FloodFillArea(image_, device(x), device(y), ToQColor(color).rgb(), mode == FillMode::Surface);
+  if (area.mask.empty()) return;
   const QRgb paint = ToQColor(brushColor_).rgb();
   const int w = image_.width();
-  for (int py = 0; py < image_.height(); ++py) {
-    for (int px = 0; px < w; ++px) {
-      if (area[static_cast<std::size_t>(py) * w + px] && BrushCovers(px, py)) image_.setPixel(px, py, paint);
+  const QRect& b = area.bounds;
+  const bool direct = image_.depth() == 32;
+  for (int py = b.top(); py <= b.bottom(); ++py) {
+    auto* row = reinterpret_cast<QRgb*>(image_.scanLine(py));
+    for (int px = b.left(); px <= b.right(); ++px) {
+      if (!area.mask[static_cast<std::size_t>(py) * w + px] || !BrushCovers(px, py)) continue;
+      if (direct) {
+        row[px] = paint;
+      } else {
+        image_.setPixel(px, py, paint);
+      }
     }
   }
+  const auto logical = [this](int v) { return static_cast<int>(std::floor(v / Ratio())); };
+  lastFill_ =
+      QRect(QPoint(logical(b.left()), logical(b.top())), QPoint(logical(b.right()), logical(b.bottom())));
 }
 
 void QImageCanvas::TextOut(int x, int y, const std::string& text) {
@@ -111,9 +144,13 @@ void QImageCanvas::TextOut(int x, int y, const std::string& text) {
   p.setRenderHint(QPainter::TextAntialiasing, false);
   p.setFont(font_);
   const QString s = QString::fromStdString(text);
-  const QFontMetrics metrics(font_);
-  const QRect box(x, y, metrics.horizontalAdvance(s), metrics.height());
+  const QRect box = TextBox(x, y, text);
   if (brushStyle_ == BrushStyle::Solid) p.fillRect(box, ToQColor(brushColor_));
   p.setPen(Qt::black);
   p.drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
+}
+
+QRect QImageCanvas::TextBox(int x, int y, const std::string& text) const {
+  const QFontMetrics metrics(font_);
+  return QRect(x, y, metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height());
 }

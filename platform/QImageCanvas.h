@@ -10,12 +10,14 @@
 QColor ToQColor(Color color);
 
 // A Canvas painting on a QImage with antialiasing off; the flood fill is ours since Qt has none.
+// Coordinates are logical pixels: on an image with a device pixel ratio above 1 everything is
+// drawn at the image's own resolution, fills and hatching included.
 class QImageCanvas : public Canvas {
  public:
   explicit QImageCanvas(QImage& image);
 
-  int Width() const override { return image_.width(); }
-  int Height() const override { return image_.height(); }
+  int Width() const override;
+  int Height() const override;
 
   void SetPenColor(Color color) override { penColor_ = color; }
   void SetPenWidth(int width) override { penWidth_ = width < 1 ? 1 : width; }
@@ -30,8 +32,17 @@ class QImageCanvas : public Canvas {
   void FloodFill(int x, int y, Color color, FillMode mode) override;
   void TextOut(int x, int y, const std::string& text) override;
 
+  // Back to the font a fresh canvas starts with.
+  void ResetFont();
+  // The logical box TextOut paints for `text` in the current font (glyphs are clipped to it).
+  QRect TextBox(int x, int y, const std::string& text) const;
+  // The logical pixels the last flood fill repainted, widened to whole logical pixels; empty when
+  // it repainted nothing.
+  QRect LastFillBounds() const { return lastFill_; }
+
  private:
   bool BrushCovers(int x, int y) const;
+  double Ratio() const { return image_.devicePixelRatio(); }
 
   QImage& image_;
   Color penColor_ = Colors::Black;
@@ -40,4 +51,5 @@ class QImageCanvas : public Canvas {
   BrushStyle brushStyle_ = BrushStyle::Solid;
   QFont font_;
   QPoint position_;
+  QRect lastFill_;
 };

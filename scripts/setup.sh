@@ -3,12 +3,12 @@
 set -euo pipefail
 packages=(
   g++ cmake ninja-build make
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev clang-format
-  dpkg-dev file
+  dpkg-dev file appstream
 )
 missing=()
 for p in "${packages[@]}"; do

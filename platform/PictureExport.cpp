@@ -1,0 +1,62 @@
+#include "platform/PictureExport.h"
+
+#include <QFont>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/PictureBox.h"
+
+namespace {
+
+constexpr int BoxSize = 20;
+const QColor WindowColour(166, 202, 240);
+const QColor BoxColour(255, 255, 0);
+const QColor BoxFrameColour(128, 128, 128);
+
+void DrawBox(QPainter& painter, const ExportBox& box) {
+  const QRect outline(box.topLeft, QSize(BoxSize, BoxSize));
+  painter.fillRect(outline, BoxColour);
+  painter.setPen(QPen(BoxFrameColour, 0));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(outline).adjusted(0.5, 0.5, -0.5, -0.5));
+  painter.setPen(Qt::black);
+  painter.drawText(outline.adjusted(3, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, box.text);
+}
+
+}  // namespace
+
+QImage RenderPictureExport(const PictureBox& tree, const std::vector<ExportBox>& boxes,
+                           const PictureBox* table, QPoint tableOffset, double scale) {
+  QRect area(QPoint(0, 0), tree.size());
+  const bool withTable = table && table->hasPicture();
+  if (withTable) area |= QRect(tableOffset, table->size());
+  QImage image(static_cast<int>(std::ceil(area.width() * scale)),
+               static_cast<int>(std::ceil(area.height() * scale)), QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  image.fill(WindowColour);
+  {
+    QPainter painter(&image);
+    painter.translate(-area.topLeft());
+    if (tree.hasPicture()) painter.drawImage(QPoint(0, 0), tree.render(scale));
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font("MS Sans Serif");
+    font.setPixelSize(11);
+    painter.setFont(font);
+    for (const ExportBox& box : boxes) DrawBox(painter, box);
+    if (withTable) painter.drawImage(tableOffset, table->render(scale));
+  }
+  // A plain bitmap for files and the clipboard, which prints at the size seen on the screen.
+  image.setDevicePixelRatio(1);
+  const int dotsPerMeter = static_cast<int>(std::lround(96 * scale / 0.0254));
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  return image;
+}
+
+bool SavePicture(const QImage& image, const QString& path) {
+  return !image.isNull() && image.save(path, "PNG");
+}
+
+QString SaveFailureMessage(const QString& path) {
+  return QStringLiteral("Obrázok sa nepodarilo uložiť do súboru %1.").arg(path);
+}
