@@ -152,6 +152,7 @@ bool TForm1::Breathe() {
 
 void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
   phase_ = phase;
+  UpdateExtraCommands();
   switch (phase) {
     case WindowPhase::Editing:
       Button1->setEnabled(true);
@@ -201,6 +202,7 @@ void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
 
 void TForm1::SetSearching(bool searching) {
   busy_ = searching;
+  UpdateExtraCommands();
   // The edge box goes first and comes back last, so a focus that leaves a disabled button never
   // lands in it and resets the window.
   if (searching) Memo1->setEnabled(false);

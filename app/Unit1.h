@@ -13,7 +13,9 @@ class QPlainTextEdit;
 class QPushButton;
 class PictureBox;
 class QAction;
+class QImage;
 class QKeySequence;
+class QString;
 class VertexNumbers;
 
 // What the window offers, one phase per situation a command leaves it in. The search runs on top
@@ -38,6 +40,9 @@ class TForm1 : public QWidget {
   // True while the search or the comparison of a proposal runs.
   bool Busy() const { return busy_; }
   WindowPhase Phase() const { return phase_; }
+  // The extra commands after their dialogs, for tests: false when the file could not be written.
+  bool SavePictureTo(const QString& path);
+  void PutRandomTree(int n);
 
   void Memo1Enter();
   void Button1Click();
@@ -72,7 +77,13 @@ class TForm1 : public QWidget {
   void UpdateExtraCommands();
   void ShowVertexNumbers();
   void ShowAbout();
-  static std::string VersionText();
+  void SavePicture();
+  void CopyPicture();
+  void AskForRandomTree();
+  // What "Uložiť obrázok…" and "Kopírovať obrázok" give: the tree picture with the boxes' numbers,
+  // the vertex numbers when shown, and the check table when it is shown, at three times the size.
+  QImage PictureForExport() const;
+  static constexpr int ExportScale = 3;
 
   // The one place that shows, hides, enables and disables the command controls. `leafRemoval`
   // is whether "Odstrániť listy" can be pressed in the Checked and LeavesPeeled phases.
@@ -136,5 +147,8 @@ class TForm1 : public QWidget {
 
   VertexNumbers* vertexNumbers_ = nullptr;
   QAction* showNumbersAction_ = nullptr;
+  QAction* saveAction_ = nullptr;
+  QAction* copyAction_ = nullptr;
+  QAction* randomTreeAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
 };

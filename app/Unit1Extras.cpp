@@ -1,16 +1,24 @@
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/QtText.h"
 #include "app/Unit1.h"
 #include "app/VertexNumbers.h"
 #include "app/WindowTexts.h"
+#include "platform/DesktopSetup.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
+#include "platform/PictureExport.h"
+#include "tree/RandomTree.h"
 #include "tree/TreeDrawing.h"
 
 // What the window offers beyond its fixed controls: a context menu whose commands also have
@@ -38,6 +46,10 @@ void TForm1::CreateExtras() {
   showNumbersAction_ = AddExtraCommand(texts::ShowVertexNumbersCommand, QKeySequence(Qt::CTRL | Qt::Key_M),
                                        &TForm1::ShowVertexNumbers);
   showNumbersAction_->setCheckable(true);
+  saveAction_ = AddExtraCommand(texts::SavePictureCommand, QKeySequence::Save, &TForm1::SavePicture);
+  copyAction_ = AddExtraCommand(texts::CopyPictureCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                                &TForm1::CopyPicture);
+  randomTreeAction_ = AddExtraCommand(texts::RandomTreeCommand, QKeySequence::New, &TForm1::AskForRandomTree);
   aboutAction_ = AddExtraCommand(texts::AboutCommand, QKeySequence::HelpContents, &TForm1::ShowAbout);
   UpdateExtraCommands();
 }
@@ -46,12 +58,70 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.addAction(showNumbersAction_);
   menu.addSeparator();
+  menu.addAction(saveAction_);
+  menu.addAction(copyAction_);
+  menu.addSeparator();
+  menu.addAction(randomTreeAction_);
+  menu.addSeparator();
   menu.addAction(aboutAction_);
   menu.exec(event->globalPos());
 }
 
 void TForm1::UpdateExtraCommands() {
-  if (!showNumbersAction_) return;
+  // Before the commands exist, the window's construction is still setting its controls up.
+  if (!aboutAction_) return;
+  const bool treeDrawn = state_.VertexCount >= 2;
+  saveAction_->setEnabled(treeDrawn && !busy_);
+  copyAction_->setEnabled(treeDrawn && !busy_);
+  // The edge box cannot take a new tree while a search works on the old one.
+  randomTreeAction_->setEnabled(!busy_);
+}
+
+QImage TForm1::PictureForExport() const {
+  std::vector<ExportBox> shownBoxes;
+  for (int k = 1; k <= MaxVertices; ++k) {
+    if (!boxes_[k]->isHidden()) shownBoxes.push_back({boxes_[k]->pos() - g->pos(), boxes_[k]->text()});
+  }
+  QImage image =
+      RenderPictureExport(*g, shownBoxes, tab->isHidden() ? nullptr : tab, TableOffsetInWindow, ExportScale);
+  if (!vertexNumbers_->Numbers().empty()) {
+    QPainter painter(&image);
+    painter.scale(ExportScale, ExportScale);
+    VertexNumbers::Paint(painter, vertexNumbers_->Numbers());
+  }
+  return image;
+}
+
+void TForm1::SavePicture() {
+  const QString path = QFileDialog::getSaveFileName(
+      this, Q(texts::SavePictureTitle), Q(texts::SuggestedPictureName), Q(texts::PictureFileFilter));
+  if (!path.isEmpty()) SavePictureTo(path);
+}
+
+bool TForm1::SavePictureTo(const QString& path) {
+  if (::SavePicture(PictureForExport(), path)) return true;
+  MessageBoxes::ShowError(this, SaveFailureMessage(path));
+  return false;
+}
+
+void TForm1::CopyPicture() { QGuiApplication::clipboard()->setImage(PictureForExport()); }
+
+void TForm1::AskForRandomTree() {
+  bool accepted = false;
+  const int suggested = state_.VertexCount >= 2 ? state_.VertexCount : 10;
+  const int n = QInputDialog::getInt(this, Q(texts::RandomTreeTitle), Q(texts::RandomTreePrompt), suggested,
+                                     2, MaxVertices, 1, &accepted);
+  if (accepted) PutRandomTree(n);
+}
+
+void TForm1::PutRandomTree(int n) {
+  if (busy_) return;
+  // As if the student had clicked into the edge box and typed the tree; confirming stays theirs.
+  FocusControl(Memo1);
+  QStringList lines;
+  for (const std::string& line : EdgeListLines(RandomTreeEdges(n))) lines << Q(line);
+  Memo1->setPlainText(lines.join('\n'));
+  Memo1->moveCursor(QTextCursor::End);
 }
 
 void TForm1::ShowVertexNumbers() {
@@ -68,6 +138,6 @@ void TForm1::ShowVertexNumbers() {
   vertexNumbers_->SetNumbers(std::move(numbers));
 }
 
-void TForm1::ShowAbout() { MessageBoxes::ShowMessage(this, Q(texts::AboutText(VersionText()))); }
-
-std::string TForm1::VersionText() { return QCoreApplication::applicationVersion().toStdString(); }
+void TForm1::ShowAbout() {
+  MessageBoxes::ShowMessage(this, Q(texts::AboutText(ProgramVersion().toStdString())));
+}

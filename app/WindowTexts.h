@@ -25,6 +25,14 @@ inline std::string VertexCountSentence(int n) {
 
 inline const std::string NotATreeText = "Graf nie je strom: obsahuje cyklus a nie je súvislý.";
 inline const std::string ShowVertexNumbersCommand = "Zobraziť čísla vrcholov";
+inline const std::string SavePictureCommand = "Uložiť obrázok…";
+inline const std::string SavePictureTitle = "Uložiť obrázok";
+inline const std::string SuggestedPictureName = "strom.png";
+inline const std::string PictureFileFilter = "Obrázky PNG (*.png)";
+inline const std::string CopyPictureCommand = "Kopírovať obrázok";
+inline const std::string RandomTreeCommand = "Náhodný strom…";
+inline const std::string RandomTreeTitle = "Náhodný strom";
+inline const std::string RandomTreePrompt = "Počet vrcholov (2 až 20):";
 inline const std::string AboutCommand = "O programe";
 
 inline std::string AboutText(const std::string& version) {

@@ -1,9 +1,11 @@
 #include <QAction>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "WindowHarness.h"
 #include "app/VertexNumbers.h"
+#include "tree/Connectivity.h"
 
 namespace {
 
@@ -42,4 +44,59 @@ TEST_F(WindowTest, VertexNumbersStandOutsideTheCircleAndLeaveThePictureAlone) {
   EXPECT_TRUE(layer->Numbers().empty());
   Confirm("1 2\n2 3\n3 4\n4 5\n5 6");
   EXPECT_EQ(Picture("g")->image(), before);
+}
+
+TEST_F(WindowTest, SavedPictureIsThreeTimesTheWindowsAndAFailedSaveSaysWhere) {
+  Confirm("1 2\n2 3\n3 4");
+  Fill({"1", "4", "2", "3"});
+  PressEnterIn(1);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("strom.png");
+  ASSERT_TRUE(form->SavePictureTo(path));
+  const QImage saved(path);
+  EXPECT_EQ(saved.size(), QSize(3 * 760, 3 * 500));  // the tree, and the table beside it
+  // Box 1 sits at (440, 240) on the tree picture: its number darkens some of its pixels.
+  int dark = 0;
+  for (int y = 3 * 240 + 6; y < 3 * 260 - 6; ++y) {
+    for (int x = 3 * 440 + 6; x < 3 * 460 - 6; ++x) dark += qGray(saved.pixel(x, y)) < 100;
+  }
+  EXPECT_GT(dark, 20);
+
+  const QString nowhere = dir.filePath("missing/strom.png");
+  EXPECT_FALSE(form->SavePictureTo(nowhere));
+  EXPECT_EQ(LastBox(), "Obrázok sa nepodarilo uložiť do súboru " + nowhere.toStdString() + ".");
+  EXPECT_TRUE(Picture("tab")->isVisible());
+}
+
+TEST_F(WindowTest, RandomTreeIsTypedForTheStudentToConfirm) {
+  Confirm("1 2");
+  for (int n : {2, 7, 20}) {
+    form->PutRandomTree(n);
+    EXPECT_FALSE(Button(3)->isVisible()) << n;  // reset for editing, not confirmed
+    Click(Button(1));
+    EXPECT_TRUE(boxes.empty()) << LastBox();
+    EXPECT_EQ(form->State().VertexCount, n);
+    EXPECT_TRUE(IsConnected(n, form->State().TreeEdges())) << n;
+  }
+}
+
+TEST_F(WindowTest, ExtraCommandsAreOfferedExactlyWhenTheyMakeSense) {
+  QAction* save = Command(form.get(), "Uložiť obrázok…");
+  QAction* copy = Command(form.get(), "Kopírovať obrázok");
+  QAction* random = Command(form.get(), "Náhodný strom…");
+  EXPECT_FALSE(save->isEnabled() || copy->isEnabled());
+  EXPECT_TRUE(random->isEnabled());
+  EXPECT_EQ(save->shortcut(), QKeySequence::Save);
+  EXPECT_EQ(random->shortcut(), QKeySequence::New);
+
+  Confirm("1 2\n1 3\n1 4\n1 5\n1 6\n1 7\n1 8\n1 9\n1 10");
+  EXPECT_TRUE(save->isEnabled() && copy->isEnabled());
+  bool sawSearch = false;
+  QTimer::singleShot(0, form.get(), [&] {
+    sawSearch = true;
+    EXPECT_FALSE(save->isEnabled() || copy->isEnabled() || random->isEnabled());
+  });
+  Click(Button(3));
+  EXPECT_TRUE(sawSearch);
+  EXPECT_TRUE(save->isEnabled() && random->isEnabled());
 }
