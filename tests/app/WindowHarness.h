@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "draw/Canvas.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
 
@@ -77,9 +78,13 @@ class WindowTest : public ::testing::Test {
   std::vector<ShownBox> boxes;
 };
 
-inline constexpr unsigned RgbAqua = 0x00FFFF;
-inline constexpr unsigned RgbBlack = 0x000000;
-inline constexpr unsigned RgbSkyBlue = 0xA6CAF0;
-inline constexpr unsigned RgbGreen = 0x008000;
-inline constexpr unsigned RgbRed = 0xFF0000;
-inline constexpr unsigned RgbBlue = 0x0000FF;
+// The drawing colours as pixels read back from an image (0xRRGGBB).
+constexpr unsigned Rgb(Color color) {
+  return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+}
+inline constexpr unsigned RgbAqua = Rgb(Colors::Aqua);
+inline constexpr unsigned RgbBlack = Rgb(Colors::Black);
+inline constexpr unsigned RgbSkyBlue = Rgb(Colors::SkyBlue);
+inline constexpr unsigned RgbGreen = Rgb(Colors::Green);
+inline constexpr unsigned RgbRed = Rgb(Colors::Red);
+inline constexpr unsigned RgbBlue = Rgb(Colors::Blue);

@@ -2,19 +2,13 @@
 
 #include "check/CheckDrawing.h"
 #include "support/RecordingCanvas.h"
+#include "support/TestLabels.h"
 
 namespace {
 
 using Calls = std::vector<std::string>;
 
 const LayoutCircle Circle{250, 250, 200};
-
-Labels MakeLabels(std::initializer_list<int> values) {
-  Labels labels{};
-  int v = 1;
-  for (int x : values) labels[v++] = static_cast<std::uint8_t>(x);
-  return labels;
-}
 
 // The path 3-1-2-4 typed as "1 3", "2 4", "1 2": two diameters of the circle of four.
 const std::vector<Edge> Path3124 = {{1, 3}, {2, 4}, {1, 2}};

@@ -2,6 +2,7 @@
 
 #include "check/Evaluation.h"
 #include "support/TestLabels.h"
+#include "support/TestTrees.h"
 
 namespace {
 
@@ -14,13 +15,6 @@ std::string Marks(const Evaluation& evaluation) {
   return marks;
 }
 
-std::vector<Edge> Path(int n) {
-  std::vector<Edge> edges;
-  for (int v = 1; v < n; ++v)
-    edges.push_back({static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v + 1)});
-  return edges;
-}
-
 const std::vector<Edge> Star4 = {{1, 2}, {1, 3}, {1, 4}};
 
 }  // namespace
@@ -31,14 +25,14 @@ TEST(Evaluation, MarksEveryEdgeByHowOftenItsValueOccurs) {
     Labels labels;
     std::string marks;
   } cases[] = {
-      {Path(3), MakeLabels({1, 3, 2}), "UU"},
+      {PathEdges(3), MakeLabels({1, 3, 2}), "UU"},
       {Star4, MakeLabels({1, 2, 3, 4}), "UUU"},
       {Star4, MakeLabels({2, 1, 3, 4}), "RRU"},
       {Star4, MakeLabels({}), "..."},
       {Star4, MakeLabels({0, 1, 3, 4}), "..."},
       {Star4, MakeLabels({2, 0, 4, 1}), ".UU"},
-      {Path(11), MakeLabels({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), "RRRRRRRRRR"},
-      {Path(4), MakeLabels({1, 2, 4, 3}), "RUR"},
+      {PathEdges(11), MakeLabels({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), "RRRRRRRRRR"},
+      {PathEdges(4), MakeLabels({1, 2, 4, 3}), "RUR"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Marks(EvaluateEdges(c.edges, c.labels)), c.marks) << ::testing::PrintToString(c.labels);

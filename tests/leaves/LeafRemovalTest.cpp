@@ -3,6 +3,7 @@
 #include "check/CheckDrawing.h"
 #include "leaves/LeafRemoval.h"
 #include "support/RecordingCanvas.h"
+#include "support/TestTrees.h"
 
 namespace {
 
@@ -11,13 +12,6 @@ EdgeSlots Confirmed(const std::vector<Edge>& edges) {
   EdgeSlots slots{};
   for (std::size_t k = 0; k < edges.size(); ++k) slots[k + 1] = edges[k];
   return slots;
-}
-
-std::vector<Edge> Path(int n) {
-  std::vector<Edge> edges;
-  for (int v = 1; v < n; ++v)
-    edges.push_back({static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v + 1)});
-  return edges;
 }
 
 }  // namespace
@@ -32,10 +26,10 @@ TEST(LeafRemoval, EachPressPeelsOneLayer) {
     bool disable;
   } cases[] = {
       {"star of six", {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}}, 1, {1}, {}, true},
-      {"path of three", Path(3), 1, {2}, {}, true},
-      {"path of four", Path(4), 1, {2, 3}, {{2, 3}}, true},
-      {"path of five, once", Path(5), 1, {2, 3, 4}, {{2, 3}, {3, 4}}, false},
-      {"path of five, twice", Path(5), 2, {3}, {}, true},
+      {"path of three", PathEdges(3), 1, {2}, {}, true},
+      {"path of four", PathEdges(4), 1, {2, 3}, {{2, 3}}, true},
+      {"path of five, once", PathEdges(5), 1, {2, 3, 4}, {{2, 3}, {3, 4}}, false},
+      {"path of five, twice", PathEdges(5), 2, {3}, {}, true},
       {"two layers, once", {{1, 2}, {1, 3}, {2, 4}, {3, 5}}, 1, {1, 2, 3}, {{1, 2}, {1, 3}}, false},
       {"two layers, twice", {{1, 2}, {1, 3}, {2, 4}, {3, 5}}, 2, {1}, {}, true},
       {"one edge keeps its higher end", {{1, 2}}, 1, {2}, {}, true},
@@ -45,7 +39,7 @@ TEST(LeafRemoval, EachPressPeelsOneLayer) {
       // A history step re-enables the button with no edge left (reached by a press during the
       // search of a star): the vertex that remained stays, however often it is pressed.
       {"press after only the centre is left", {{1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}}, 2, {1}, {}, true},
-      {"path of four, down to one end and on", Path(4), 4, {3}, {}, true},
+      {"path of four, down to one end and on", PathEdges(4), 4, {3}, {}, true},
       {"two layers, pressed on", {{1, 2}, {1, 3}, {2, 4}, {3, 5}}, 3, {1}, {}, true},
       {"one edge, pressed on", {{2, 1}}, 2, {2}, {}, true},
       {"a cycle never peels away",
@@ -76,9 +70,9 @@ TEST(LeafRemoval, EachPressPeelsOneLayer) {
 }
 
 TEST(LeafRemoval, EmptiedSlotsKeepTheirSecondVertexAndLaterSlotsAreUntouched) {
-  EdgeSlots slots = Confirmed(Path(4));
+  EdgeSlots slots = Confirmed(PathEdges(4));
   slots[7] = {9, 9};
-  RemoveLeafLayer(slots, 4, Confirmed(Path(4)));
+  RemoveLeafLayer(slots, 4, Confirmed(PathEdges(4)));
   EXPECT_EQ(slots[1], (Edge{2, 3}));
   EXPECT_EQ(slots[2], (Edge{0, 3}));
   EXPECT_EQ(slots[3], (Edge{0, 4}));
@@ -86,8 +80,8 @@ TEST(LeafRemoval, EmptiedSlotsKeepTheirSecondVertexAndLaterSlotsAreUntouched) {
 }
 
 TEST(LeafRemoval, TableKeepsOnlyTheDotsOfRemainingEdges) {
-  EdgeSlots slots = Confirmed(Path(4));
-  const LeafRemovalResult result = RemoveLeafLayer(slots, 4, Confirmed(Path(4)));
+  EdgeSlots slots = Confirmed(PathEdges(4));
+  const LeafRemovalResult result = RemoveLeafLayer(slots, 4, Confirmed(PathEdges(4)));
   Labels labels{};
   labels[1] = 1;
   labels[2] = 4;
