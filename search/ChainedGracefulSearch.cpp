@@ -144,7 +144,7 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
   for (std::uint32_t open = unplaced_; open; open &= open - 1) {
     const int x = Lowest(open);
     const bool ordered = ordered_ & Bit(x);
-    if (!ordered && !(graph_.adjacent[x] & ~unplaced_)) continue;
+    if (!ordered && !(forced_ & Bit(x)) && !(graph_.adjacent[x] & ~unplaced_)) continue;
     std::uint32_t labels = domain_[x];
     if (ordered) labels &= (Bit(high_[x] + 1) - 1) & ~(Bit(low_[x]) - 1);
     const int count = std::popcount(labels);
@@ -223,7 +223,11 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
     domain_[x] = domain;
   }
   useDomains_ = true;
-  const bool fit = ChainsFit();
+  bool fit = ChainsFit() && PinsFit();
+  if (fit && forced_) {
+    for (std::uint32_t f = forced_; f; f &= f - 1) domain_[Lowest(f)] = Bit(pin_[Lowest(f)]);
+    fit = ChainsFit();
+  }
   useDomains_ = false;
   if (!fit) return false;
   // Neighbours in the first chain whose edge is still unrealised differ by a missing value at most.
@@ -276,7 +280,7 @@ bool ChainedGracefulSearch::Place(int vertex, int label) {
   unplaced_ &= ~Bit(vertex);
   usedValues_ |= added;
   valuesAddedBy_[vertex] = added;
-  if (ChainsFit()) return true;
+  if (ChainsFit() && PinsFit()) return true;
   Unplace(vertex);
   return false;
 }
@@ -338,4 +342,34 @@ bool ChainedGracefulSearch::ChainsFit() {
     first = false;
   }
   return true;
+}
+
+void ChainedGracefulSearch::SetPins(const Labels& pins, int maxBroken) {
+  pinned_ = 0;
+  for (int v = 1; v <= graph_.n; ++v) {
+    pin_[v] = pins[v];
+    if (pins[v]) pinned_ |= Bit(v);
+  }
+  pinsToHold_ = std::popcount(pinned_) - maxBroken;
+  forced_ = 0;
+}
+
+// A pin can still hold while its vertex has its label or may still get it (chain members within
+// their range). Fewer such pins than must hold is a dead end; exactly as many forces them all.
+bool ChainedGracefulSearch::PinsFit() {
+  if (pinsToHold_ <= 0) return true;
+  int holding = 0;
+  std::uint32_t open = 0;
+  for (std::uint32_t p = pinned_; p; p &= p - 1) {
+    const int v = Lowest(p);
+    const int pin = pin_[v];
+    if (label_[v]) {
+      holding += label_[v] == pin;
+    } else if ((Options(v) & Bit(pin)) && (!(ordered_ & Bit(v)) || (low_[v] <= pin && pin <= high_[v]))) {
+      ++holding;
+      open |= Bit(v);
+    }
+  }
+  forced_ = holding == pinsToHold_ ? open : 0;
+  return holding >= pinsToHold_;
 }

@@ -34,6 +34,10 @@ class ChainedGracefulSearch {
   // nullopt when no such labeling exists or the reporter was told to stop.
   std::optional<Labels> Find(const std::vector<LabelChain>& chains);
 
+  // From now on Find only accepts labelings that break at most maxBroken of the pins: pins[v] is
+  // the label vertex v should get, 0 for no pin.
+  void SetPins(const Labels& pins, int maxBroken);
+
  private:
   // Member `other` of the first chain and the least label distance to it.
   struct GapBound {
@@ -56,6 +60,7 @@ class ChainedGracefulSearch {
   void Unplace(int vertex);
   bool ChainsFit();
   bool DomainsFit(std::uint32_t missing);
+  bool PinsFit();
   int ValueOptions(int value) const;
   std::uint32_t Options(int vertex) const { return useDomains_ ? domain_[vertex] : freeLabels_; }
 
@@ -79,6 +84,12 @@ class ChainedGracefulSearch {
   std::uint32_t ordered_ = 0;
   int low_[MaxVertices + 1] = {};
   int high_[MaxVertices + 1] = {};
+  // Pinned vertices, their labels, and how many pins must hold. forced_: the pinned vertices that
+  // must take their pin because no more pins may break.
+  std::uint32_t pinned_ = 0;
+  int pin_[MaxVertices + 1] = {};
+  int pinsToHold_ = 0;
+  std::uint32_t forced_ = 0;
   int untilBreath_ = 0;
   static Strategy Other(Strategy s) {
     return s == Strategy::LargestValue ? Strategy::FewestChoices : Strategy::LargestValue;
