@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "search/GracefulSearch.h"
+#include "search/Proposal.h"
+#include "tests/search/ClosestCheck.h"
+#include "tests/search/SearchTestGraphs.h"
+
+namespace {
+
+// Up to ten vertices the store holds every graceful labeling, and the proposal over it is the
+// closest labeling by definition.
+void ExpectClosestIsTheProposal(int n, const std::vector<Edge>& edges, std::mt19937& random) {
+  const std::vector<Labels> store = FindGracefulLabelings(n, edges, {}).solutions;
+  for (const Labels& filling :
+       SampleFillings(n, store.empty() ? Labels{} : store[random() % store.size()], random)) {
+    const Proposal proposal = ProposeSolution(n, store, filling, {});
+    ClosestOutcome expected;
+    if (proposal.proposed) {
+      expected.found = true;
+      expected.labels = store[proposal.BestIndex - 1];
+      expected.differing = n - proposal.BestScore;
+    }
+    ASSERT_EQ(ClosestText(FindClosestLabeling(n, edges, filling, {}), n), ClosestText(expected, n))
+        << n << " " << ::testing::PrintToString(LabelList(filling, n));
+  }
+}
+
+TEST(ClosestLabeling, IsTheProposalOverAllLabelingsOfEveryTreeUpToSixVertices) {
+  std::mt19937 random(3);
+  for (int n = 2; n <= 6; ++n) {
+    for (const std::vector<Edge>& tree : AllLabeledTrees(n)) ExpectClosestIsTheProposal(n, tree, random);
+  }
+}
+
+TEST(ClosestLabeling, IsTheProposalOverAllLabelingsOfRandomTreesOfSevenToTenVertices) {
+  std::mt19937 random(17);
+  for (int n = 7; n <= 10; ++n) {
+    for (int k = 0; k < (n <= 8 ? 60 : n == 9 ? 15 : 3); ++k) {
+      std::vector<int> sequence(n - 2);
+      for (int& v : sequence) v = std::uniform_int_distribution<int>(1, n)(random);
+      ExpectClosestIsTheProposal(n, PruferTree(n, sequence), random);
+    }
+  }
+  ExpectClosestIsTheProposal(10, PathEdges(10), random);
+  ExpectClosestIsTheProposal(9, StarEdges(9), random);
+}
+
+// Cycles, parts apart and vertices on no edge; many of these graphs have no graceful labeling.
+TEST(ClosestLabeling, IsTheProposalOverAllLabelingsOfGraphsThatAreNotTrees) {
+  std::mt19937 random(29);
+  for (int k = 0; k < 150; ++k) {
+    const int n = std::uniform_int_distribution<int>(4, 8)(random);
+    std::vector<Edge> edges;
+    while (static_cast<int>(edges.size()) < n - 1) {
+      const auto a = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, n)(random));
+      const auto b = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, n)(random));
+      if (a != b) edges.push_back({a, b});
+    }
+    ExpectClosestIsTheProposal(n, edges, random);
+  }
+}
+
+TEST(ClosestLabeling, StopsWhenTheWindowAsksTo) {
+  int breaths = 0;
+  const SearchHooks hooks{nullptr, [&] { return ++breaths < 3; }};
+  const ClosestOutcome outcome = FindClosestLabeling(20, PathEdges(20), Labels{}, hooks);
+  EXPECT_TRUE(outcome.stopped);
+  EXPECT_FALSE(outcome.found);
+  EXPECT_EQ(breaths, 3);
+}
+
+}  // namespace
