@@ -25,6 +25,11 @@ std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges
     graph.adjacent[e.a] |= Bit(e.b);
     graph.adjacent[e.b] |= Bit(e.a);
   }
+  // |x - y| and x + y have the same parity, so the values 1..n-1 sum to the sum over the vertices of
+  // degree times label, modulo 2: with every degree even that sum is even, and n(n-1)/2 must be too.
+  bool everyDegreeEven = true;
+  for (int v = 1; v <= n; ++v) everyDegreeEven = everyDegreeEven && std::popcount(graph.adjacent[v]) % 2 == 0;
+  if (everyDegreeEven && n * (n - 1) / 2 % 2 == 1) return std::nullopt;
   for (int root = 1; root <= n; ++root) {
     int queue[MaxVertices];
     int head = 0;

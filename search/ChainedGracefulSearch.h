@@ -17,7 +17,8 @@ struct SearchGraph {
   std::uint8_t parent[MaxVertices + 1][MaxVertices + 1] = {};
 };
 
-// Builds the bitmask form; nullopt when a loop or a repeated edge rules out any graceful labeling.
+// Builds the bitmask form; nullopt when a loop, a repeated edge or parity rules out any graceful
+// labeling.
 std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges);
 
 // Labels must increase along each chain: members[0] gets the lowest label of its chain.
