@@ -352,7 +352,8 @@ bool ChainedGracefulSearch::ChainsFit() {
 void ChainedGracefulSearch::SetPins(const Labels& pins, int maxBroken) {
   pinned_ = 0;
   for (int v = 1; v <= graph_.n; ++v) {
-    pin_[v] = pins[v];
+    // A pin outside 1..n can never hold: it keeps label 0, which no vertex gets.
+    pin_[v] = pins[v] <= graph_.n ? pins[v] : 0;
     if (pins[v]) pinned_ |= Bit(v);
   }
   pinsToHold_ = std::popcount(pinned_) - maxBroken;

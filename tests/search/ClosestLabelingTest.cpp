@@ -10,11 +10,17 @@
 namespace {
 
 // Up to ten vertices the store holds every graceful labeling, and the proposal over it is the
-// closest labeling by definition.
+// closest labeling by definition. Fillings the window would refuse (a number twice, a number above
+// n) are answered all the same.
 void ExpectClosestIsTheProposal(int n, const std::vector<Edge>& edges, std::mt19937& random) {
   const std::vector<Labels> store = FindGracefulLabelings(n, edges, {}).solutions;
-  for (const Labels& filling :
-       SampleFillings(n, store.empty() ? Labels{} : store[random() % store.size()], random)) {
+  std::vector<Labels> fillings =
+      SampleFillings(n, store.empty() ? Labels{} : store[random() % store.size()], random);
+  Labels refused = fillings.back();
+  refused[1] = refused[n] = 2;
+  refused[2] = static_cast<std::uint8_t>(n + 1 + random() % 200);
+  fillings.push_back(refused);
+  for (const Labels& filling : fillings) {
     const Proposal proposal = ProposeSolution(n, store, filling, {});
     ClosestOutcome expected;
     if (proposal.proposed) {
