@@ -7,12 +7,39 @@
 #include <vector>
 
 #include "search/GracefulSearch.h"
+#include "search/Proposal.h"
+#include "tests/search/SearchTestGraphs.h"
 
 inline std::string ClosestText(const ClosestOutcome& outcome, int n) {
   if (!outcome.found) return "none";
   std::string text;
   for (int v = 1; v <= n; ++v) text += (v > 1 ? "," : "") + std::to_string(outcome.labels[v]);
   return text + " " + std::to_string(outcome.differing);
+}
+
+// What the proposal over every stored labeling says, in the same form.
+inline std::string ProposalText(int n, const std::vector<Labels>& store, const Labels& filling) {
+  const Proposal proposal = ProposeSolution(n, store, filling, {});
+  ClosestOutcome outcome;
+  if (proposal.proposed) outcome = {true, false, store[proposal.BestIndex - 1], n - proposal.BestScore};
+  return ClosestText(outcome, n);
+}
+
+inline std::vector<Edge> RandomTree(int n, std::mt19937& random) {
+  std::vector<int> sequence(n - 2);
+  for (int& v : sequence) v = std::uniform_int_distribution<int>(1, n)(random);
+  return PruferTree(n, sequence);
+}
+
+// n-1 random edges without loops: mostly cycles and parts apart, sometimes a repeated edge.
+inline std::vector<Edge> RandomEdges(int n, std::mt19937& random) {
+  std::vector<Edge> edges;
+  while (static_cast<int>(edges.size()) < n - 1) {
+    const auto a = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, n)(random));
+    const auto b = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, n)(random));
+    if (a != b) edges.push_back({a, b});
+  }
+  return edges;
 }
 
 // Fillings of every kind a student leaves: empty, a few boxes, about half, every box, part of a
