@@ -25,6 +25,11 @@ std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges
     graph.adjacent[e.a] |= Bit(e.b);
     graph.adjacent[e.b] |= Bit(e.a);
   }
+  // |x - y| and x + y have the same parity, so the values 1..n-1 sum to the sum over the vertices of
+  // degree times label, modulo 2: with every degree even that sum is even, and n(n-1)/2 must be too.
+  bool everyDegreeEven = true;
+  for (int v = 1; v <= n; ++v) everyDegreeEven = everyDegreeEven && std::popcount(graph.adjacent[v]) % 2 == 0;
+  if (everyDegreeEven && n * (n - 1) / 2 % 2 == 1) return std::nullopt;
   for (int root = 1; root <= n; ++root) {
     int queue[MaxVertices];
     int head = 0;
@@ -144,7 +149,7 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
   for (std::uint32_t open = unplaced_; open; open &= open - 1) {
     const int x = Lowest(open);
     const bool ordered = ordered_ & Bit(x);
-    if (!ordered && !(graph_.adjacent[x] & ~unplaced_)) continue;
+    if (!ordered && !(forced_ & Bit(x)) && !(graph_.adjacent[x] & ~unplaced_)) continue;
     std::uint32_t labels = domain_[x];
     if (ordered) labels &= (Bit(high_[x] + 1) - 1) & ~(Bit(low_[x]) - 1);
     const int count = std::popcount(labels);
@@ -223,7 +228,11 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
     domain_[x] = domain;
   }
   useDomains_ = true;
-  const bool fit = ChainsFit();
+  bool fit = ChainsFit() && PinsFit();
+  if (fit && forced_) {
+    for (std::uint32_t f = forced_; f; f &= f - 1) domain_[Lowest(f)] = Bit(pin_[Lowest(f)]);
+    fit = ChainsFit();
+  }
   useDomains_ = false;
   if (!fit) return false;
   // Neighbours in the first chain whose edge is still unrealised differ by a missing value at most.
@@ -276,7 +285,7 @@ bool ChainedGracefulSearch::Place(int vertex, int label) {
   unplaced_ &= ~Bit(vertex);
   usedValues_ |= added;
   valuesAddedBy_[vertex] = added;
-  if (ChainsFit()) return true;
+  if (ChainsFit() && PinsFit()) return true;
   Unplace(vertex);
   return false;
 }
@@ -338,4 +347,35 @@ bool ChainedGracefulSearch::ChainsFit() {
     first = false;
   }
   return true;
+}
+
+void ChainedGracefulSearch::SetPins(const Labels& pins, int maxBroken) {
+  pinned_ = 0;
+  for (int v = 1; v <= graph_.n; ++v) {
+    // A pin outside 1..n can never hold: it keeps label 0, which no vertex gets.
+    pin_[v] = pins[v] <= graph_.n ? pins[v] : 0;
+    if (pins[v]) pinned_ |= Bit(v);
+  }
+  pinsToHold_ = std::popcount(pinned_) - maxBroken;
+  forced_ = 0;
+}
+
+// A pin can still hold while its vertex has its label or may still get it (chain members within
+// their range). Fewer such pins than must hold is a dead end; exactly as many forces them all.
+bool ChainedGracefulSearch::PinsFit() {
+  if (pinsToHold_ <= 0) return true;
+  int holding = 0;
+  std::uint32_t open = 0;
+  for (std::uint32_t p = pinned_; p; p &= p - 1) {
+    const int v = Lowest(p);
+    const int pin = pin_[v];
+    if (label_[v]) {
+      holding += label_[v] == pin;
+    } else if ((Options(v) & Bit(pin)) && (!(ordered_ & Bit(v)) || (low_[v] <= pin && pin <= high_[v]))) {
+      ++holding;
+      open |= Bit(v);
+    }
+  }
+  forced_ = holding == pinsToHold_ ? open : 0;
+  return holding >= pinsToHold_;
 }

@@ -17,7 +17,8 @@ struct SearchGraph {
   std::uint8_t parent[MaxVertices + 1][MaxVertices + 1] = {};
 };
 
-// Builds the bitmask form; nullopt when a loop or a repeated edge rules out any graceful labeling.
+// Builds the bitmask form; nullopt when a loop, a repeated edge or parity rules out any graceful
+// labeling.
 std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges);
 
 // Labels must increase along each chain: members[0] gets the lowest label of its chain.
@@ -33,6 +34,10 @@ class ChainedGracefulSearch {
 
   // nullopt when no such labeling exists or the reporter was told to stop.
   std::optional<Labels> Find(const std::vector<LabelChain>& chains);
+
+  // From now on Find only accepts labelings that break at most maxBroken of the pins: pins[v] is
+  // the label vertex v should get, 0 for no pin.
+  void SetPins(const Labels& pins, int maxBroken);
 
  private:
   // Member `other` of the first chain and the least label distance to it.
@@ -56,6 +61,7 @@ class ChainedGracefulSearch {
   void Unplace(int vertex);
   bool ChainsFit();
   bool DomainsFit(std::uint32_t missing);
+  bool PinsFit();
   int ValueOptions(int value) const;
   std::uint32_t Options(int vertex) const { return useDomains_ ? domain_[vertex] : freeLabels_; }
 
@@ -79,6 +85,12 @@ class ChainedGracefulSearch {
   std::uint32_t ordered_ = 0;
   int low_[MaxVertices + 1] = {};
   int high_[MaxVertices + 1] = {};
+  // Pinned vertices, their labels, and how many pins must hold. forced_: the pinned vertices that
+  // must take their pin because no more pins may break.
+  std::uint32_t pinned_ = 0;
+  int pin_[MaxVertices + 1] = {};
+  int pinsToHold_ = 0;
+  std::uint32_t forced_ = 0;
   int untilBreath_ = 0;
   static Strategy Other(Strategy s) {
     return s == Strategy::LargestValue ? Strategy::FewestChoices : Strategy::LargestValue;

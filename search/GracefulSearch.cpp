@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "search/CandidateEnumeration.h"
+#include "search/ClosestLabeling.h"
 #include "search/OrderedSearch.h"
 #include "search/SearchReporter.h"
 
@@ -97,5 +98,20 @@ SearchOutcome FindGracefulLabelings(int n, const std::vector<Edge>& edges, const
   }
   outcome.stopped = reporter.Stopped();
   if (outcome.stopped && n > 10) outcome.solutions.clear();
+  return outcome;
+}
+
+ClosestOutcome FindClosestLabeling(int n, const std::vector<Edge>& edges, const Labels& filling,
+                                   const SearchHooks& hooks) {
+  ClosestOutcome outcome;
+  if (!IsSearchableGraph(n, edges)) return outcome;
+  SearchReporter reporter(hooks);
+  const std::optional<ClosestLabeling> closest = FindClosestGracefulLabeling(n, edges, filling, reporter);
+  outcome.stopped = reporter.Stopped();
+  if (closest && !outcome.stopped) {
+    outcome.found = true;
+    outcome.labels = closest->labels;
+    outcome.differing = closest->differing;
+  }
   return outcome;
 }

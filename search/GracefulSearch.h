@@ -26,6 +26,18 @@ struct SearchOutcome {
 // For n <= 10 every graceful labeling is returned in candidate order, for n >= 11 the first one.
 SearchOutcome FindGracefulLabelings(int n, const std::vector<Edge>& edges, const SearchHooks& hooks);
 
+struct ClosestOutcome {
+  bool found = false;    // false: the graph has no graceful labeling, or the search was stopped
+  bool stopped = false;  // breathe() answered false
+  Labels labels{};       // the closest graceful labeling when found
+  int differing = 0;     // D: the filled boxes it contradicts
+};
+
+// Of the graceful labelings that contradict the fewest filled boxes (filling[v] = the number in box
+// v, 0 = empty), the first in candidate order. Calls only breathe(), every few thousand nodes.
+ClosestOutcome FindClosestLabeling(int n, const std::vector<Edge>& edges, const Labels& filling,
+                                   const SearchHooks& hooks);
+
 // The reference: the literal candidate-by-candidate enumeration, decoding each candidate from scratch.
 SearchOutcome FindGracefulLabelingsPlain(int n, const std::vector<Edge>& edges, const SearchHooks& hooks);
 

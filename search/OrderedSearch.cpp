@@ -39,32 +39,28 @@ std::vector<LabelChain> LegOrders(const SearchGraph& graph, std::uint32_t constr
   return orders;
 }
 
-std::vector<LabelChain> Constraints(const SearchGraph& graph, const std::vector<int>& chain) {
-  std::uint32_t constrained = 0;
+}  // namespace
+
+std::vector<LabelChain> OrderConstraints(const SearchGraph& graph, const std::vector<int>& chain,
+                                         std::uint32_t pinned) {
+  std::uint32_t constrained = pinned;
   for (int v : chain) constrained |= Bit(v);
   std::vector<LabelChain> constraints{{chain}};
   for (LabelChain& order : LegOrders(graph, constrained)) constraints.push_back(std::move(order));
   return constraints;
 }
 
-}  // namespace
-
-std::optional<Labels> FirstGracefulLabelingInCandidateOrder(int n, const std::vector<Edge>& edges,
-                                                            SearchReporter& reporter) {
-  const std::optional<SearchGraph> graph = MakeSearchGraph(n, edges);
-  if (!graph) return std::nullopt;
-  ChainedGracefulSearch search(*graph, reporter);
-  std::vector<int> chain{n};
-  std::optional<Labels> witness = search.Find(Constraints(*graph, chain));
-  if (!witness) return std::nullopt;
-  for (int vertex = n - 1; vertex >= 1; --vertex) {
+std::optional<Labels> SettleCandidateOrder(const SearchGraph& graph, ChainedGracefulSearch& search,
+                                           Labels witness, std::uint32_t pinned, SearchReporter& reporter) {
+  std::vector<int> chain{graph.n};
+  for (int vertex = graph.n - 1; vertex >= 1; --vertex) {
     int best = 0;
-    for (int member : chain) best += (*witness)[member] < (*witness)[vertex];
+    for (int member : chain) best += witness[member] < witness[vertex];
     for (int below = 0; below < best; ++below) {
       std::vector<int> trial = chain;
       trial.insert(trial.begin() + below, vertex);
-      if (std::optional<Labels> better = search.Find(Constraints(*graph, trial))) {
-        witness = better;
+      if (std::optional<Labels> better = search.Find(OrderConstraints(graph, trial, pinned))) {
+        witness = *better;
         best = below;
         break;
       }
@@ -73,4 +69,14 @@ std::optional<Labels> FirstGracefulLabelingInCandidateOrder(int n, const std::ve
     chain.insert(chain.begin() + best, vertex);
   }
   return witness;
+}
+
+std::optional<Labels> FirstGracefulLabelingInCandidateOrder(int n, const std::vector<Edge>& edges,
+                                                            SearchReporter& reporter) {
+  const std::optional<SearchGraph> graph = MakeSearchGraph(n, edges);
+  if (!graph) return std::nullopt;
+  ChainedGracefulSearch search(*graph, reporter);
+  const std::optional<Labels> witness = search.Find(OrderConstraints(*graph, {n}, 0));
+  if (!witness) return std::nullopt;
+  return SettleCandidateOrder(*graph, search, *witness, 0, reporter);
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "search/ChainedGracefulSearch.h"
 #include "search/SearchReporter.h"
 #include "tree/TreeModel.h"
 
@@ -12,3 +13,13 @@
 // nullopt when there is none or the reporter was told to stop.
 std::optional<Labels> FirstGracefulLabelingInCandidateOrder(int n, const std::vector<Edge>& edges,
                                                             SearchReporter& reporter);
+
+// The chain (labels rising along it) and the leg symmetry for legs free of chain members and of
+// `pinned` vertices.
+std::vector<LabelChain> OrderConstraints(const SearchGraph& graph, const std::vector<int>& chain,
+                                         std::uint32_t pinned);
+
+// The first labeling in candidate order among those `search` accepts, given one it accepted.
+// nullopt when the reporter was told to stop.
+std::optional<Labels> SettleCandidateOrder(const SearchGraph& graph, ChainedGracefulSearch& search,
+                                           Labels witness, std::uint32_t pinned, SearchReporter& reporter);

@@ -25,6 +25,12 @@ class ChainLabeling {
     }
   }
 
+  // From now on only labelings that break at most maxBroken pins count (pins[v] = 0: no pin).
+  void LimitBrokenPins(const Labels& pins, int maxBroken) {
+    pins_ = pins;
+    maxBroken_ = maxBroken;
+  }
+
   // A graceful labeling whose labels rise along `chain`, or nullopt.
   std::optional<Labels> Find(const std::vector<int>& chain) {
     chain_ = chain;
@@ -103,7 +109,8 @@ class ChainLabeling {
       label_[vertex] = x;
       free_ &= ~Bit(x);
       used_ |= added;
-      if (ChainHasRoom() && MissingValuesReachable() && Extend(placed + 1)) return true;
+      if (ChainHasRoom() && MissingValuesReachable() && FewEnoughPinsBroken() && Extend(placed + 1))
+        return true;
       label_[vertex] = 0;
       free_ |= Bit(x);
       used_ &= ~added;
@@ -127,6 +134,16 @@ class ChainLabeling {
       waiting = 0;
     }
     return std::popcount(free_ & Between(lastLabel, n_ + 1)) >= waiting;
+  }
+
+  // A pin is surely broken once its vertex has another label or its label went to another vertex.
+  bool FewEnoughPinsBroken() const {
+    int broken = 0;
+    for (int v = 1; v <= n_; ++v) {
+      if (!pins_[v]) continue;
+      broken += label_[v] ? label_[v] != pins_[v] : !(free_ & Bit(pins_[v]));
+    }
+    return broken <= maxBroken_;
   }
 
   // Every value no labeled edge has yet must still fit some edge with an unlabeled end.
@@ -158,35 +175,66 @@ class ChainLabeling {
   int label_[MaxVertices + 1] = {};
   Mask free_ = 0;
   Mask used_ = 0;
+  Labels pins_{};
+  int maxBroken_ = 0;
 };
 
-}  // namespace
-
-std::optional<Labels> ReferenceFirstGracefulLabeling(int n, const std::vector<Edge>& edges,
-                                                     long long* nodes) {
-  for (const Edge& e : edges) {
-    if (e.a == e.b) return std::nullopt;
-  }
-  ChainLabeling search(n, edges);
-  // The chain lists vertices n, n-1, ..., i by rising label; the digit of vertex i is the number of
-  // chain members below it, so the least digit is the lowest place in the chain that still allows
-  // a graceful labeling. A labeling found on the way bounds the next digit.
+// Settles the digits from the most significant one down. The chain lists vertices n, n-1, ..., i
+// by rising label; the digit of vertex i is the number of chain members below it, so the least
+// digit is the lowest place in the chain that still allows a labeling. A labeling found on the way
+// bounds the next digit.
+Labels FirstInCandidateOrder(int n, ChainLabeling& search, Labels witness) {
   std::vector<int> chain{n};
-  std::optional<Labels> witness = search.Find(chain);
-  for (int vertex = n - 1; witness && vertex >= 1; --vertex) {
+  for (int vertex = n - 1; vertex >= 1; --vertex) {
     int place = 0;
-    for (int member : chain) place += (*witness)[member] < (*witness)[vertex];
+    for (int member : chain) place += witness[member] < witness[vertex];
     for (int below = 0; below < place; ++below) {
       std::vector<int> trial = chain;
       trial.insert(trial.begin() + below, vertex);
       if (std::optional<Labels> lower = search.Find(trial)) {
-        witness = lower;
+        witness = *lower;
         place = below;
         break;
       }
     }
     chain.insert(chain.begin() + place, vertex);
   }
+  return witness;
+}
+
+bool HasLoop(const std::vector<Edge>& edges) {
+  for (const Edge& e : edges) {
+    if (e.a == e.b) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<Labels> ReferenceFirstGracefulLabeling(int n, const std::vector<Edge>& edges,
+                                                     long long* nodes) {
+  if (HasLoop(edges)) return std::nullopt;
+  ChainLabeling search(n, edges);
+  std::optional<Labels> witness = search.Find({n});
+  if (witness) witness = FirstInCandidateOrder(n, search, *witness);
   if (nodes) *nodes = search.nodes;
   return witness;
+}
+
+std::optional<ReferenceClosest> ReferenceClosestGracefulLabeling(int n, const std::vector<Edge>& edges,
+                                                                 const Labels& filling, long long* nodes) {
+  if (HasLoop(edges)) return std::nullopt;
+  ChainLabeling search(n, edges);
+  int pins = 0;
+  for (int v = 1; v <= n; ++v) pins += filling[v] != 0;
+  // The least number of broken pins that still allows a labeling, tried from none upwards.
+  std::optional<ReferenceClosest> closest;
+  for (int broken = 0; broken <= pins && !closest; ++broken) {
+    search.LimitBrokenPins(filling, broken);
+    if (std::optional<Labels> witness = search.Find({n})) {
+      closest = ReferenceClosest{FirstInCandidateOrder(n, search, *witness), broken};
+    }
+  }
+  if (nodes) *nodes = search.nodes;
+  return closest;
 }

@@ -12,3 +12,15 @@
 // vertices) but easy to trust. `nodes`, when given, receives the number of labeling-search nodes.
 std::optional<Labels> ReferenceFirstGracefulLabeling(int n, const std::vector<Edge>& edges,
                                                      long long* nodes = nullptr);
+
+struct ReferenceClosest {
+  Labels labels{};
+  int differing = 0;
+};
+
+// The same for the closest labeling to a filling (filling[v] = the number in box v, 0 = empty): the
+// least number of contradicted boxes is found by trying 0, 1, 2, ... and then the digits are settled
+// among the labelings that contradict no more boxes than that.
+std::optional<ReferenceClosest> ReferenceClosestGracefulLabeling(int n, const std::vector<Edge>& edges,
+                                                                 const Labels& filling,
+                                                                 long long* nodes = nullptr);
