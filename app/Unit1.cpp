@@ -152,7 +152,6 @@ bool TForm1::Breathe() {
 
 void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
   phase_ = phase;
-  UpdateExtraCommands();
   switch (phase) {
     case WindowPhase::Editing:
       Button1->setEnabled(true);
@@ -198,11 +197,11 @@ void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
       Button7->setEnabled(leafRemoval);
       break;
   }
+  UpdateExtraCommands();
 }
 
 void TForm1::SetSearching(bool searching) {
   busy_ = searching;
-  UpdateExtraCommands();
   // The edge box goes first and comes back last, so a focus that leaves a disabled button never
   // lands in it and resets the window.
   if (searching) Memo1->setEnabled(false);
@@ -210,6 +209,7 @@ void TForm1::SetSearching(bool searching) {
     control->setEnabled(!searching);
   }
   if (!searching) Memo1->setEnabled(true);
+  UpdateExtraCommands();
 }
 
 void TForm1::Memo1Enter() {
@@ -341,11 +341,16 @@ void TForm1::Button3Click() {
   if (proposal.proposed) {
     ShowProposal(state_.SolutionStore[state_.BestIndex - 1]);
   } else {
-    state_.ShownProposal.reset();
-    // A student must not take a graph in pieces for a tree without a graceful labeling.
-    if (!IsConnected(n, state_.TreeEdges())) SetLabelText(Label6, texts::NotATreeText);
-    EnterPhase(WindowPhase::NoLabeling);
+    ShowNoLabeling();
   }
+}
+
+void TForm1::ShowNoLabeling() {
+  state_.ShownProposal.reset();
+  SetLabelText(Label1, NoLabelingText);
+  // A student must not take a graph in pieces for a tree without a graceful labeling.
+  if (!IsConnected(state_.VertexCount, state_.TreeEdges())) SetLabelText(Label6, texts::NotATreeText);
+  EnterPhase(WindowPhase::NoLabeling);
 }
 
 void TForm1::ShowProposal(const Labels& labels) {

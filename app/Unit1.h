@@ -75,6 +75,8 @@ class TForm1 : public QWidget {
   QAction* AddExtraCommand(const std::string& text, const QKeySequence& shortcut, void (TForm1::*command)());
   // Enables each extra command exactly when it makes sense.
   void UpdateExtraCommands();
+  // "Navrhnúť najpodobnejšie riešenie": the graceful labeling closest to the filling.
+  void ProposeClosest();
   void ShowVertexNumbers();
   void ShowAbout();
   void SavePicture();
@@ -99,6 +101,8 @@ class TForm1 : public QWidget {
   void ClearStatusLabels();
   // Draws the proposal table and offers viewing and filling in the proposal.
   void ShowProposal(const Labels& labels);
+  // What the window shows when the graph has no graceful labeling.
+  void ShowNoLabeling();
   void ShowProposalSentence(const struct ProposalSentence& sentence);
   bool ReadAndValidateFilling();
   // Draws a checked filling on the tree and the table and offers what follows a check.
@@ -146,6 +150,7 @@ class TForm1 : public QWidget {
   QLabel* Label8 = nullptr;
 
   VertexNumbers* vertexNumbers_ = nullptr;
+  QAction* closestAction_ = nullptr;
   QAction* showNumbersAction_ = nullptr;
   QAction* saveAction_ = nullptr;
   QAction* copyAction_ = nullptr;

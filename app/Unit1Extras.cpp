@@ -18,6 +18,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureExport.h"
+#include "search/GracefulSearch.h"
+#include "search/Proposal.h"
 #include "tree/RandomTree.h"
 #include "tree/TreeDrawing.h"
 
@@ -43,6 +45,7 @@ void TForm1::CreateExtras() {
   vertexNumbers_->lower();
   g->lower();
 
+  closestAction_ = AddExtraCommand(texts::ClosestCommand, QKeySequence(Qt::Key_F3), &TForm1::ProposeClosest);
   showNumbersAction_ = AddExtraCommand(texts::ShowVertexNumbersCommand, QKeySequence(Qt::CTRL | Qt::Key_M),
                                        &TForm1::ShowVertexNumbers);
   showNumbersAction_->setCheckable(true);
@@ -56,6 +59,8 @@ void TForm1::CreateExtras() {
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
+  menu.addAction(closestAction_);
+  menu.addSeparator();
   menu.addAction(showNumbersAction_);
   menu.addSeparator();
   menu.addAction(saveAction_);
@@ -70,6 +75,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 void TForm1::UpdateExtraCommands() {
   // Before the commands exist, the window's construction is still setting its controls up.
   if (!aboutAction_) return;
+  // Offered wherever "Hľadať a navrhnúť riešenie" can be pressed.
+  closestAction_->setEnabled(!Button3->isHidden() && Button3->isEnabled() && !busy_);
   const bool treeDrawn = state_.VertexCount >= 2;
   saveAction_->setEnabled(treeDrawn && !busy_);
   copyAction_->setEnabled(treeDrawn && !busy_);
@@ -122,6 +129,26 @@ void TForm1::PutRandomTree(int n) {
   for (const std::string& line : EdgeListLines(RandomTreeEdges(n))) lines << Q(line);
   Memo1->setPlainText(lines.join('\n'));
   Memo1->moveCursor(QTextCursor::End);
+}
+
+void TForm1::ProposeClosest() {
+  if (busy_ || Button3->isHidden() || !Button3->isEnabled() || !ReadAndValidateFilling()) return;
+  SetSearching(true);
+  ClearStatusLabels();
+  SetLabelText(Label1, texts::ClosestWaitingText);
+  const int n = state_.VertexCount;
+  const ClosestOutcome closest =
+      FindClosestLabeling(n, state_.TreeEdges(), state_.BoxLabels, {nullptr, [this] { return Breathe(); }});
+  if (closest.stopped) return;  // the window is closing
+  SetSearching(false);
+  if (!closest.found) {
+    ShowNoLabeling();
+    return;
+  }
+  SetLabelText(Label1, texts::ClosestSummaryText);
+  SetLabelText(Label6, closest.differing == 0 ? texts::ClosestAgreesText : texts::ClosestDisagreesText);
+  ShowProposalSentence(MakeProposalSentence(n, closest.labels, closest.differing));
+  ShowProposal(closest.labels);
 }
 
 void TForm1::ShowVertexNumbers() {

@@ -24,6 +24,11 @@ inline std::string VertexCountSentence(int n) {
 }
 
 inline const std::string NotATreeText = "Graf nie je strom: obsahuje cyklus a nie je súvislý.";
+inline const std::string ClosestCommand = "Navrhnúť najpodobnejšie riešenie";
+inline const std::string ClosestWaitingText = "Hľadám najpodobnejšie riešenie ... čakajte prosím";
+inline const std::string ClosestSummaryText = "Prezrel som všetky graciózne ohodnotenia grafu,";
+inline const std::string ClosestAgreesText = "aspoň jedno súhlasí s vyplnením grafu.";
+inline const std::string ClosestDisagreesText = "žiadne nesúhlasí s vyplnením grafu.";
 inline const std::string ShowVertexNumbersCommand = "Zobraziť čísla vrcholov";
 inline const std::string SavePictureCommand = "Uložiť obrázok…";
 inline const std::string SavePictureTitle = "Uložiť obrázok";

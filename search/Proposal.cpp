@@ -6,7 +6,6 @@ namespace {
 
 constexpr int RecordsPerBreath = 4096;
 
-const char* const NoLabelingText = "Graf nemá žiadne graciózne ohodnotenie.";
 const char* const FoundOneText = "Našiel som graciózne ohodnotenie grafu,";
 const char* const ProgressText = "hľadám najpodobnejšie riešenie ... ";
 

@@ -7,6 +7,9 @@
 #include "search/StatusLine.h"
 #include "tree/TreeModel.h"
 
+// The summary line when the graph has no graceful labeling.
+inline constexpr const char* NoLabelingText = "Graf nemá žiadne graciózne ohodnotenie.";
+
 struct ProposalHooks {
   // Sets the text of a status line while the comparison runs. May be empty.
   std::function<void(StatusLine line, const std::string& text)> setStatusText;

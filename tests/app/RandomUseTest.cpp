@@ -82,8 +82,12 @@ class RandomUseTest : public WindowTest {
       for (; k < s.VertexCount; ++k) EXPECT_EQ(s.ReducedEdgeList[k].a, 0) << "gap before slot " << k;
     }
     if (Button(4)->isVisible() || Button(5)->isVisible()) {
-      EXPECT_GE(s.BestIndex, 1);
-      EXPECT_LE(s.BestIndex, static_cast<int>(s.SolutionStore.size()));
+      // What the proposal buttons show is a graceful labeling of the confirmed tree.
+      ASSERT_TRUE(s.ShownProposal.has_value());
+      std::vector<bool> seen(s.VertexCount, false);
+      for (const Edge& e : s.TreeEdges())
+        seen[std::abs((*s.ShownProposal)[e.a] - (*s.ShownProposal)[e.b])] = true;
+      for (int d = 1; d < s.VertexCount; ++d) EXPECT_TRUE(seen[d]) << "value " << d;
     }
     EXPECT_EQ(Button(4)->isVisible(), Button(5)->isVisible());
     EXPECT_FALSE(Picture("tab")->isVisible() && Picture("tabid")->isVisible());
@@ -118,7 +122,7 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheWindowConsistent) {
   for (int step = 1; step <= actions; ++step) {
     const int n = std::clamp(form->State().VertexCount, 2, 20);
     const int positionBefore = form->State().Fillings.HistoryPos;
-    switch (rng() % 16) {
+    switch (rng() % 17) {
       case 0:
         lastAction = "confirm";
         ClickMemo();
@@ -190,6 +194,10 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheWindowConsistent) {
         ClickAt(Box(k));
         break;
       }
+      case 16:
+        lastAction = "closest proposal (F3)";
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_F3);
+        break;
     }
     CheckInvariants(step);
     searches += Button(4)->isVisible();

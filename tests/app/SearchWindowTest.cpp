@@ -1,4 +1,6 @@
+#include <QAction>
 #include <QTimer>
+#include <set>
 
 #include "WindowHarness.h"
 
@@ -190,4 +192,80 @@ TEST_F(WindowTest, ClosingTheWindowStopsARunningSearch) {
   EXPECT_FALSE(Button(4)->isVisible());
   EXPECT_EQ(Text(Label(7)), "");
   EXPECT_NE(Button(3)->text().toStdString(), "Navrhnúť riešenie");
+}
+
+namespace {
+
+// The labels of a proposal sentence " (3) (1) (2), " as numbers.
+std::vector<int> ProposedLabels(const std::string& text) {
+  std::vector<int> labels;
+  for (std::size_t open = text.find('('); open != std::string::npos; open = text.find('(', open + 1)) {
+    labels.push_back(std::stoi(text.substr(open + 1)));
+  }
+  return labels;
+}
+
+bool IsGraceful(const std::vector<int>& labels, const std::vector<Edge>& edges) {
+  std::set<int> values;
+  for (const Edge& e : edges) values.insert(std::abs(labels[e.a - 1] - labels[e.b - 1]));
+  return values.size() == edges.size() && *values.begin() == 1 && *values.rbegin() == int(edges.size());
+}
+
+}  // namespace
+
+TEST_F(WindowTest, ClosestProposalKeepsWhatItCanAndLeavesButton3AsItWas) {
+  std::string path;
+  for (int v = 1; v < 12; ++v) path += std::to_string(v) + " " + std::to_string(v + 1) + "\n";
+  Confirm(path);
+  QAction* closest = nullptr;
+  for (QAction* action : form->actions()) {
+    if (action->text() == "Navrhnúť najpodobnejšie riešenie") closest = action;
+  }
+  ASSERT_NE(closest, nullptr);
+  EXPECT_EQ(closest->shortcut(), QKeySequence(Qt::Key_F3));
+  EXPECT_TRUE(closest->isEnabled());
+
+  // Part of a graceful labeling: the closest one keeps all of it.
+  Fill({"1", "12", "2", "11", "3", "10"});
+  QTest::keyClick(Box(1), Qt::Key_F3);
+  EXPECT_EQ(Text(Label(1)), "Prezrel som všetky graciózne ohodnotenia grafu,");
+  EXPECT_EQ(Text(Label(6)), "aspoň jedno súhlasí s vyplnením grafu.");
+  EXPECT_EQ(Text(Label(4)), "Navrhujem doplniť na riešenie:");
+  std::vector<int> labels = ProposedLabels(Text(Label(7)));
+  ASSERT_EQ(labels.size(), 12u);
+  EXPECT_TRUE(IsGraceful(labels, form->State().TreeEdges()));
+  EXPECT_EQ(std::vector<int>(labels.begin(), labels.begin() + 6), (std::vector<int>{1, 12, 2, 11, 3, 10}));
+  EXPECT_EQ(Button(3)->text(), "Hľadať a navrhnúť riešenie");
+  EXPECT_TRUE(Button(4)->isVisible() && Picture("tabid")->hasPicture());
+
+  // Every box filled along the path: no graceful labeling keeps them all.
+  Fill({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"});
+  closest->trigger();
+  EXPECT_EQ(Text(Label(6)), "žiadne nesúhlasí s vyplnením grafu.");
+  EXPECT_EQ(Text(Label(4)), "Navrhujem riešenie:");
+  labels = ProposedLabels(Text(Label(7)));
+  int differing = 0;
+  for (int v = 1; v <= 12; ++v) differing += labels[v - 1] != v;
+  EXPECT_EQ(Text(Label(8)), "ktoré sa líši v " + std::to_string(differing) + " vrcholoch.");
+  Click(Button(5));
+  for (int v = 1; v <= 12; ++v) EXPECT_EQ(Box(v)->text().toInt(), labels[v - 1]) << v;
+
+  // Button3 still searches and proposes its own labeling, which Button5 then fills in.
+  Click(Button(3));
+  EXPECT_EQ(Text(Label(1)), "Našiel som graciózne ohodnotenie grafu,");
+  EXPECT_EQ(form->State().SolutionCount, 1);
+  Box(1)->clear();
+  Click(Button(5));
+  EXPECT_EQ(Box(1)->text().toInt(), form->State().SolutionStore[0][1]);
+
+  // A bad filling is answered as Button3 answers it, and changes nothing.
+  const std::string before = Text(Label(7));
+  Box(2)->setText("13");
+  closest->trigger();
+  EXPECT_EQ(LastBox(), "Chyba v 2. vrchole (nepovolené číslo: 13).");
+  EXPECT_EQ(Text(Label(7)), before);
+  EXPECT_TRUE(Button(1)->isEnabled() && Button(3)->isEnabled());
+
+  ClickMemo();
+  EXPECT_FALSE(closest->isEnabled());
 }
