@@ -245,7 +245,7 @@ void TForm1::Button1Click() {
   state_.Circle = CircleForPicture(g->width(), g->height());
   std::vector<int> vertices;
   for (int v = 1; v <= n; ++v) vertices.push_back(v);
-  DrawTreeOutline(g->canvas(), state_.Circle, n, vertices, state_.TreeEdges());
+  DrawTreeOutline(g->Surface(), state_.Circle, n, vertices, state_.TreeEdges());
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
   PlaceBoxes(PlaceVertexBoxes(state_.Circle, n, {g->x(), g->y()}));
   state_.Fillings.HistoryPos = 0;
@@ -271,8 +271,8 @@ bool TForm1::ReadAndValidateFilling() {
 }
 
 void TForm1::ShowCheckedFilling(const Labels& labels, bool leafRemoval) {
-  DrawEdgeValues(g->canvas(), state_.Circle, state_.VertexCount, state_.TreeEdges(), labels);
-  DrawCheckTable(tab->canvas(), state_.VertexCount, state_.TreeEdges(), labels);
+  DrawEdgeValues(g->Surface(), state_.Circle, state_.VertexCount, state_.TreeEdges(), labels);
+  DrawCheckTable(tab->Surface(), state_.VertexCount, state_.TreeEdges(), labels);
   EnterPhase(WindowPhase::Checked, leafRemoval);
   tab->show();
   ClearStatusLabels();
@@ -355,7 +355,7 @@ void TForm1::ShowNoLabeling() {
 
 void TForm1::ShowProposal(const Labels& labels) {
   state_.ShownProposal = labels;
-  DrawCheckTable(tabid->canvas(), state_.VertexCount, state_.TreeEdges(), labels);
+  DrawCheckTable(tabid->Surface(), state_.VertexCount, state_.TreeEdges(), labels);
   EnterPhase(WindowPhase::Proposed);
 }
 
@@ -386,7 +386,7 @@ void TForm1::Button7Click() {
   const int n = state_.VertexCount;
   const LeafRemovalResult result = RemoveLeafLayer(state_.ReducedEdgeList, n, state_.EdgeList);
   EnterPhase(WindowPhase::LeavesPeeled, LeafRemovalOffered(state_.ReducedEdgeList));
-  DrawTreeOutline(g->canvas(), state_.Circle, n, result.remainingVertices, result.remainingEdges);
-  DrawCheckTable(tab->canvas(), n, result.remainingEdges, state_.BoxLabels);
+  DrawTreeOutline(g->Surface(), state_.Circle, n, result.remainingVertices, result.remainingEdges);
+  DrawCheckTable(tab->Surface(), n, result.remainingEdges, state_.BoxLabels);
   PlaceBoxes(VertexBoxPlacements(state_.Circle, n, {g->x(), g->y()}, result.remaining));
 }

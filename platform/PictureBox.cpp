@@ -9,16 +9,16 @@ PictureBox::PictureBox(QWidget* parent, int width, int height) : QWidget(parent)
   setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-Canvas& PictureBox::canvas() {
+Canvas& PictureBox::Surface() {
   if (!recording_) {
     recording_ = std::make_unique<PictureRecording>(width(), height(), nullptr);
-    drawAt(devicePixelRatioF());
+    DrawAt(devicePixelRatioF());
   }
   update();
   return *recording_;
 }
 
-QImage PictureBox::render(double scale) const {
+QImage PictureBox::Render(double scale) const {
   if (!recording_) return {};
   QImage picture(static_cast<int>(std::ceil(width() * scale)), static_cast<int>(std::ceil(height() * scale)),
                  QImage::Format_RGB32);
@@ -29,8 +29,8 @@ QImage PictureBox::render(double scale) const {
   return picture;
 }
 
-void PictureBox::drawAt(double ratio) {
-  image_ = render(ratio);
+void PictureBox::DrawAt(double ratio) {
+  image_ = Render(ratio);
   live_ = std::make_unique<QImageCanvas>(image_);
   recording_->SetLive(live_.get());
 }
@@ -44,7 +44,7 @@ bool PictureBox::event(QEvent* event) {
 void PictureBox::paintEvent(QPaintEvent*) {
   if (image_.isNull()) return;
   // Checked at every paint: a move to a screen of another ratio repaints the whole window.
-  if (devicePixelRatioF() != image_.devicePixelRatio()) drawAt(devicePixelRatioF());
+  if (devicePixelRatioF() != image_.devicePixelRatio()) DrawAt(devicePixelRatioF());
   QPainter p(this);
   p.drawImage(0, 0, image_);
 }

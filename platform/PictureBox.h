@@ -16,22 +16,22 @@ class PictureBox : public QWidget {
   PictureBox(QWidget* parent, int width, int height);
 
   // The canvas of the picture, in logical pixels; the first use creates a white bitmap.
-  Canvas& canvas();
-  bool hasPicture() const { return !image_.isNull(); }
+  Canvas& Surface();
+  bool HasPicture() const { return !image_.isNull(); }
   // The bitmap at the ratio it was last drawn or shown at (at a ratio of 1: one pixel per
   // logical pixel).
-  const QImage& image() const { return image_; }
+  const QImage& Image() const { return image_; }
   // The picture drawn afresh at `scale` device pixels per logical pixel; its devicePixelRatio()
   // is `scale`. A null image while nothing has been drawn.
-  QImage render(double scale) const;
-  const PictureRecording* recording() const { return recording_.get(); }
+  QImage Render(double scale) const;
+  const PictureRecording* Recording() const { return recording_.get(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
-  void drawAt(double ratio);
+  void DrawAt(double ratio);
 
   QImage image_;
   std::unique_ptr<QImageCanvas> live_;

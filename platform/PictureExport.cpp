@@ -28,7 +28,7 @@ void DrawBox(QPainter& painter, const ExportBox& box) {
 QImage RenderPictureExport(const PictureBox& tree, const std::vector<ExportBox>& boxes,
                            const PictureBox* table, QPoint tableOffset, double scale) {
   QRect area(QPoint(0, 0), tree.size());
-  const bool withTable = table && table->hasPicture();
+  const bool withTable = table && table->HasPicture();
   if (withTable) area |= QRect(tableOffset, table->size());
   QImage image(static_cast<int>(std::ceil(area.width() * scale)),
                static_cast<int>(std::ceil(area.height() * scale)), QImage::Format_RGB32);
@@ -37,13 +37,13 @@ QImage RenderPictureExport(const PictureBox& tree, const std::vector<ExportBox>&
   {
     QPainter painter(&image);
     painter.translate(-area.topLeft());
-    if (tree.hasPicture()) painter.drawImage(QPoint(0, 0), tree.render(scale));
+    if (tree.HasPicture()) painter.drawImage(QPoint(0, 0), tree.Render(scale));
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font("MS Sans Serif");
     font.setPixelSize(11);
     painter.setFont(font);
     for (const ExportBox& box : boxes) DrawBox(painter, box);
-    if (withTable) painter.drawImage(tableOffset, table->render(scale));
+    if (withTable) painter.drawImage(tableOffset, table->Render(scale));
   }
   // A plain bitmap for files and the clipboard, which prints at the size seen on the screen.
   image.setDevicePixelRatio(1);

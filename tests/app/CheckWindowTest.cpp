@@ -70,7 +70,7 @@ TEST_F(WindowTest, BackAndForwardShowStoredFillingsAsChecked) {
   Confirm(PathOf4);
   Fill({"03", "", "", ""});
   PressEnterIn(1);
-  const QImage firstTable = Picture("tab")->image();
+  const QImage firstTable = Picture("tab")->Image();
   Fill({"4", "2", "1", "3"});
   PressEnterIn(1);
   Fill({"1", "2", "3", "4"});
@@ -83,7 +83,7 @@ TEST_F(WindowTest, BackAndForwardShowStoredFillingsAsChecked) {
   EXPECT_EQ(Box(2)->text(), "");
   EXPECT_FALSE(Button(8)->isEnabled());
   EXPECT_TRUE(Button(9)->isEnabled());
-  EXPECT_EQ(Picture("tab")->image(), firstTable);
+  EXPECT_EQ(Picture("tab")->Image(), firstTable);
   Click(Button(9));
   EXPECT_EQ(Box(4)->text(), "3");
   EXPECT_TRUE(Button(8)->isEnabled() && Button(9)->isEnabled());

@@ -50,12 +50,12 @@ TEST_F(WindowTest, StartsWithTheDesignedWindowReadyForEditing) {
   EXPECT_FALSE(Button(2)->isEnabled());
   EXPECT_FALSE(Button(8)->isEnabled());
   EXPECT_TRUE(Memo()->hasFocus());
-  EXPECT_FALSE(Picture("g")->hasPicture());
+  EXPECT_FALSE(Picture("g")->HasPicture());
 }
 
 TEST_F(WindowTest, RejectedEdgeListsShowTheirMessageAndChangeNothingVisible) {
   Confirm("1 2\n2 3");
-  const QImage drawn = Picture("g")->image();
+  const QImage drawn = Picture("g")->Image();
   const struct {
     const char* text;
     MessageBoxes::Kind kind;
@@ -73,7 +73,7 @@ TEST_F(WindowTest, RejectedEdgeListsShowTheirMessageAndChangeNothingVisible) {
     ASSERT_EQ(boxes.size(), 1u) << c.text;
     EXPECT_EQ(boxes[0].kind, c.kind) << c.text;
     EXPECT_EQ(boxes[0].text, c.message);
-    EXPECT_EQ(Picture("g")->image(), drawn) << c.text;
+    EXPECT_EQ(Picture("g")->Image(), drawn) << c.text;
     EXPECT_TRUE(Box(3)->isVisible());
     EXPECT_EQ(Text(Label(2)), "Graf má 3 vrcholy.");
     EXPECT_FALSE(Button(3)->isVisible());
@@ -129,7 +129,7 @@ TEST_F(WindowTest, ConfirmationDrawsTheTreeAndPlacesTheBoxes) {
 TEST_F(WindowTest, EnteringTheEdgeBoxResetsControlsButKeepsTheTree) {
   Confirm("1 2\n2 3\n3 4");
   Fill({"1", "4"});
-  const QImage drawn = Picture("g")->image();
+  const QImage drawn = Picture("g")->Image();
   ClickMemo();
   EXPECT_TRUE(Button(1)->isEnabled());
   EXPECT_FALSE(Button(2)->isEnabled());
@@ -141,7 +141,7 @@ TEST_F(WindowTest, EnteringTheEdgeBoxResetsControlsButKeepsTheTree) {
   EXPECT_EQ(Text(Label(2)), "Graf má 4 vrcholy.");
   EXPECT_TRUE(Box(2)->isVisible());
   EXPECT_EQ(Box(2)->text(), "4");
-  EXPECT_EQ(Picture("g")->image(), drawn);
+  EXPECT_EQ(Picture("g")->Image(), drawn);
   EXPECT_EQ(Box(1)->focusPolicy(), Qt::ClickFocus);
 }
 

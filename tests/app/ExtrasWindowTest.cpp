@@ -21,7 +21,7 @@ QAction* Command(QWidget* form, const char* text) {
 
 TEST_F(WindowTest, VertexNumbersStandOutsideTheCircleAndLeaveThePictureAlone) {
   Confirm("1 2\n2 3\n3 4\n4 5\n5 6");
-  const QImage before = Picture("g")->image();
+  const QImage before = Picture("g")->Image();
   auto* layer = Find<VertexNumbers>("vertexNumbers");
   EXPECT_TRUE(layer->Numbers().empty());
 
@@ -43,7 +43,7 @@ TEST_F(WindowTest, VertexNumbersStandOutsideTheCircleAndLeaveThePictureAlone) {
   numbers->trigger();
   EXPECT_TRUE(layer->Numbers().empty());
   Confirm("1 2\n2 3\n3 4\n4 5\n5 6");
-  EXPECT_EQ(Picture("g")->image(), before);
+  EXPECT_EQ(Picture("g")->Image(), before);
 }
 
 TEST_F(WindowTest, SavedPictureIsThreeTimesTheWindowsAndAFailedSaveSaysWhere) {

@@ -130,7 +130,7 @@ TEST_F(WindowTest, AGraphWithoutGracefulLabelingGetsNoProposal) {
   EXPECT_EQ(Text(Label(6)), "Graf nie je strom: obsahuje cyklus a nie je súvislý.");
   for (int k : {4, 7, 8}) EXPECT_EQ(Text(Label(k)), "") << k;
   EXPECT_FALSE(Button(4)->isVisible() || Button(5)->isVisible());
-  EXPECT_FALSE(Picture("tabid")->hasPicture());
+  EXPECT_FALSE(Picture("tabid")->HasPicture());
   for (int k : {1, 2, 3, 6}) EXPECT_TRUE(Button(k)->isEnabled()) << k;
   form->Button5Click();  // must not touch the boxes without a proposal
   EXPECT_EQ(Box(1)->text(), "");
@@ -236,7 +236,7 @@ TEST_F(WindowTest, ClosestProposalKeepsWhatItCanAndLeavesButton3AsItWas) {
   EXPECT_TRUE(IsGraceful(labels, form->State().TreeEdges()));
   EXPECT_EQ(std::vector<int>(labels.begin(), labels.begin() + 6), (std::vector<int>{1, 12, 2, 11, 3, 10}));
   EXPECT_EQ(Button(3)->text(), "Hľadať a navrhnúť riešenie");
-  EXPECT_TRUE(Button(4)->isVisible() && Picture("tabid")->hasPicture());
+  EXPECT_TRUE(Button(4)->isVisible() && Picture("tabid")->HasPicture());
 
   // Every box filled along the path: no graceful labeling keeps them all.
   Fill({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"});

@@ -71,7 +71,7 @@ class WindowTest : public ::testing::Test {
   std::string LastBox() const { return boxes.empty() ? std::string() : boxes.back().text; }
   // Colour of a picture pixel as 0xRRGGBB.
   unsigned Pixel(const char* picture, int x, int y) const {
-    return Picture(picture)->image().pixel(x, y) & 0xFFFFFF;
+    return Picture(picture)->Image().pixel(x, y) & 0xFFFFFF;
   }
 
   std::unique_ptr<TForm1> form;

@@ -22,7 +22,7 @@ std::vector<Edge> Star(int n) {
 void DrawTree(PictureBox& picture, int n) {
   std::vector<int> vertices;
   for (int v = 1; v <= n; ++v) vertices.push_back(v);
-  DrawTreeOutline(picture.canvas(), Circle, n, vertices, Star(n));
+  DrawTreeOutline(picture.Surface(), Circle, n, vertices, Star(n));
 }
 
 Labels Shifted(int n, int shift) {
@@ -50,22 +50,22 @@ int PixelsMovedAtRatio2(const QImage& once, const QImage& twice) {
 
 TEST(PictureBox, AtRatio2EverythingIsDrawnTwiceAsFineInTheSamePlaces) {
   PictureBox lines(nullptr, 40, 40);
-  lines.canvas().SetPenWidth(3);
-  lines.canvas().MoveTo(20, 5);
-  lines.canvas().LineTo(20, 35);
-  const QImage twice = lines.render(2);
+  lines.Surface().SetPenWidth(3);
+  lines.Surface().MoveTo(20, 5);
+  lines.Surface().LineTo(20, 35);
+  const QImage twice = lines.Render(2);
   ASSERT_EQ(twice.size(), QSize(80, 80));
   EXPECT_EQ(twice.devicePixelRatio(), 2.0);
   int wide = 0;
   for (int x = 0; x < 80; ++x) wide += At(twice, x, 40) == 0;
   EXPECT_EQ(wide, 6);
-  EXPECT_EQ(lines.render(1), lines.image());
+  EXPECT_EQ(lines.Render(1), lines.Image());
 
   PictureBox g(nullptr, 500, 500), tab(nullptr, 250, 250);
   DrawTree(g, 10);
-  DrawEdgeValues(g.canvas(), Circle, 10, Star(10), Shifted(10, 3));
-  DrawCheckTable(tab.canvas(), 10, Star(10), Shifted(10, 3));
-  const QImage tree = g.render(2);
+  DrawEdgeValues(g.Surface(), Circle, 10, Star(10), Shifted(10, 3));
+  DrawCheckTable(tab.Surface(), 10, Star(10), Shifted(10, 3));
+  const QImage tree = g.Render(2);
   ASSERT_EQ(tree.size(), QSize(1000, 1000));
   // The frame is two device pixels wide, the outermost ones stay white and the fill reaches
   // the frame: the fill works on device pixels.
@@ -74,8 +74,8 @@ TEST(PictureBox, AtRatio2EverythingIsDrawnTwiceAsFineInTheSamePlaces) {
   EXPECT_EQ(At(tree, 3, 500), 0u);
   EXPECT_EQ(At(tree, 4, 500), 0x00FFFFu);
   // Apart from the glyphs of the texts, every logical pixel keeps its colour.
-  EXPECT_LT(PixelsMovedAtRatio2(g.render(1), tree), 500);
-  EXPECT_LT(PixelsMovedAtRatio2(tab.render(1), tab.render(2)), 500);
+  EXPECT_LT(PixelsMovedAtRatio2(g.Render(1), tree), 500);
+  EXPECT_LT(PixelsMovedAtRatio2(tab.Render(1), tab.Render(2)), 500);
 }
 
 TEST(PictureBox, ReplayGivesTheSameBitmapAndTheListStaysShortOverManyRedraws) {
@@ -86,13 +86,13 @@ TEST(PictureBox, ReplayGivesTheSameBitmapAndTheListStaysShortOverManyRedraws) {
     if (round % 30 == 0) DrawTree(g, n);
     Labels labels = Shifted(n, round);
     if (round % 4 == 1) labels[2] = 0;  // a blue square without a text
-    DrawEdgeValues(g.canvas(), Circle, n, Star(n), labels);
-    DrawCheckTable(tab.canvas(), n, Star(n), labels);
-    most = std::max(most, g.recording()->OperationCount());
-    mostTable = std::max(mostTable, tab.recording()->OperationCount());
+    DrawEdgeValues(g.Surface(), Circle, n, Star(n), labels);
+    DrawCheckTable(tab.Surface(), n, Star(n), labels);
+    most = std::max(most, g.Recording()->OperationCount());
+    mostTable = std::max(mostTable, tab.Recording()->OperationCount());
     if (round % 29 == 0) {
-      EXPECT_EQ(g.render(1), g.image()) << round;
-      EXPECT_EQ(tab.render(1), tab.image()) << round;
+      EXPECT_EQ(g.Render(1), g.Image()) << round;
+      EXPECT_EQ(tab.Render(1), tab.Image()) << round;
     }
   }
   // No more than one drawing of the largest tree and table: 20 discs with their fills, 19 lines,
@@ -100,7 +100,7 @@ TEST(PictureBox, ReplayGivesTheSameBitmapAndTheListStaysShortOverManyRedraws) {
   EXPECT_LE(most, 100u);
   EXPECT_LE(mostTable, 140u);
   std::printf("[ figures ] operations: tree %zu (%zu bytes), table %zu (%zu bytes)\n", most,
-              g.recording()->MemoryBytes(), mostTable, tab.recording()->MemoryBytes());
+              g.Recording()->MemoryBytes(), mostTable, tab.Recording()->MemoryBytes());
 }
 
 // Also run with QT_SCALE_FACTOR=2 (see tests/CMakeLists.txt).
@@ -114,7 +114,7 @@ TEST(PictureBox, BitmapHasTheRatioOfItsScreen) {
   if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") {
     EXPECT_EQ(ratio, 2.0);
   }
-  EXPECT_EQ(g->image().devicePixelRatio(), ratio);
-  EXPECT_EQ(g->image().size(), QSize(500, 500) * ratio);
-  EXPECT_EQ(g->image(), g->render(ratio));
+  EXPECT_EQ(g->Image().devicePixelRatio(), ratio);
+  EXPECT_EQ(g->Image().size(), QSize(500, 500) * ratio);
+  EXPECT_EQ(g->Image(), g->Render(ratio));
 }

@@ -28,12 +28,12 @@ TEST(PictureExport, SavedPngIsThreeTimesTheWindowAndShowsTheBoxNumbersAndTheTabl
   const LayoutCircle circle{250, 250, 200};
   const std::vector<Edge> edges = {{1, 2}, {2, 3}};
   PictureBox g(nullptr, 500, 500), tab(nullptr, 250, 250);
-  DrawTreeOutline(g.canvas(), circle, 3, {1, 2, 3}, edges);
+  DrawTreeOutline(g.Surface(), circle, 3, {1, 2, 3}, edges);
   Labels labels{};
   labels[1] = 1;
   labels[2] = 3;
   labels[3] = 2;
-  DrawCheckTable(tab.canvas(), 3, edges, labels);
+  DrawCheckTable(tab.Surface(), 3, edges, labels);
   const std::vector<ExportBox> boxes = {{{440, 240}, "1"}, {{140, 67}, "13"}, {{140, 413}, ""}};
 
   QTemporaryDir dir;
