@@ -9,14 +9,15 @@
 #include "app/Unit1.h"
 #include "app/WindowTexts.h"
 #include "platform/PictureBox.h"
+#include "platform/QImageCanvas.h"
 
 // The window's controls with the geometry, looks and wiring of the design.
 
 namespace {
 
-const QColor SkyBlue(166, 202, 240);
-const QColor MoneyGreen(192, 220, 192);
-const QColor BoxYellow(255, 255, 0);
+const QColor SkyBlue = ToQColor(Colors::SkyBlue);
+const QColor MoneyGreen = ToQColor(Colors::MoneyGreen);
+const QColor BoxYellow = ToQColor(Colors::Yellow);
 
 QFont PixelFont(const QString& face, int pixels, bool bold) {
   QFont font(face);

@@ -15,6 +15,8 @@ inline constexpr Color SkyBlue = 0xF0CAA6;
 inline constexpr Color Green = 0x008000;
 inline constexpr Color Red = 0x0000FF;
 inline constexpr Color Blue = 0xFF0000;
+// The edge list's background; the window itself is sky blue and the vertex boxes yellow.
+inline constexpr Color MoneyGreen = 0xC0DCC0;
 }  // namespace Colors
 
 enum class BrushStyle { Solid, Clear, DiagonalCross };

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr int BoxSize = 20;
-const QColor WindowColour(166, 202, 240);
-const QColor BoxColour(255, 255, 0);
+const QColor WindowColour = ToQColor(Colors::SkyBlue);
+const QColor BoxColour = ToQColor(Colors::Yellow);
 const QColor BoxFrameColour(128, 128, 128);
 
 void DrawBox(QPainter& painter, const ExportBox& box) {
