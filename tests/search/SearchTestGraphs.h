@@ -6,19 +6,7 @@
 #include <vector>
 
 #include "search/GracefulSearch.h"
-
-inline std::vector<Edge> PathEdges(int n) {
-  std::vector<Edge> edges;
-  for (int v = 1; v < n; ++v)
-    edges.push_back({static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v + 1)});
-  return edges;
-}
-
-inline std::vector<Edge> StarEdges(int n) {
-  std::vector<Edge> edges;
-  for (int v = 2; v <= n; ++v) edges.push_back({1, static_cast<std::uint8_t>(v)});
-  return edges;
-}
+#include "support/TestTrees.h"
 
 // The labeled tree of a Prüfer sequence (entries 1..n, length n-2).
 inline std::vector<Edge> PruferTree(int n, const std::vector<int>& sequence) {
