@@ -26,14 +26,15 @@ SANITIZED_RANDOM_ACTIONS ?= 1500
 test: WERROR_FLAG = -DGRACEFUL_WERROR=ON
 
 # A packager's Release build with either compiler: configured afresh with the defaults it must
-# carry no -Werror, and the logic library (where GCC 12 once warned at -O3) must build.
+# carry no -Werror, and the unit where GCC 12 once warned at -O3 must build (kept to one unit, so
+# that the check stays cheap).
 release-check: setup
 	@for pair in gcc:g++ clang:clang++; do \
 		dir=build-release-$${pair%%:*}; rm -f $$dir/CMakeCache.txt; \
 		cmake -S . -B $$dir -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=$${pair#*:} \
 			-DGRACEFUL_BENCH=OFF >/dev/null || exit 1; \
 		if grep -q -e -Werror $$dir/compile_commands.json; then echo "$$dir: warnings are errors by default"; exit 1; fi; \
-		cmake --build $$dir -j $(JOBS) --target graceful_logic >/dev/null || exit 1; \
+		cmake --build $$dir --target CMakeFiles/graceful_logic.dir/tree/IntConversion.cpp.o >/dev/null || exit 1; \
 	done
 
 test: build build-asan release-check
