@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/TreeLine.h"
+#include "corpusio/Corpus.h"
 #include "search/GracefulSearch.h"
 
 int main(int argc, char** argv) {
@@ -33,11 +33,8 @@ int main(int argc, char** argv) {
                                         : FindGracefulLabelings(tree.n, tree.edges, {});
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::string first = "none";
-    if (!outcome.solutions.empty()) {
-      first.clear();
-      for (int v = 1; v <= tree.n; ++v) first += (v > 1 ? "," : "") + std::to_string(outcome.solutions[0][v]);
-    }
+    const std::string first = LabelsText(
+        outcome.solutions.empty() ? std::nullopt : std::optional<Labels>(outcome.solutions.front()), tree.n);
     const std::string count = tree.n <= 10 ? std::to_string(outcome.solutions.size()) : "-";
     char time[32];
     std::snprintf(time, sizeof time, "%.3f", ms);

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "bench/TreeLine.h"
+#include "corpusio/Corpus.h"
 #include "tests/long/ReferenceSearch.h"
 
 int main() {
@@ -23,11 +23,7 @@ int main() {
     const std::optional<Labels> first = ReferenceFirstGracefulLabeling(tree.n, tree.edges, &nodes);
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::string labels = "none";
-    if (first) {
-      labels.clear();
-      for (int v = 1; v <= tree.n; ++v) labels += (v > 1 ? "," : "") + std::to_string((*first)[v]);
-    }
+    const std::string labels = LabelsText(first, tree.n);
     char figures[64];
     std::snprintf(figures, sizeof figures, " %.1f %lld", ms, nodes);
     std::cout << labels << figures << std::endl;

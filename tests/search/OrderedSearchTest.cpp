@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "bench/TreeLine.h"
+#include "corpusio/Corpus.h"
 #include "search/CandidateEnumeration.h"
 #include "search/OrderedSearch.h"
 #include "tests/search/OrderedSearchCheck.h"
@@ -79,31 +78,19 @@ TEST(OrderedSearch, MatchesThePlainEnumerationOnGraphsThatAreNotTrees) {
 }
 
 TEST(OrderedSearch, MatchesTheExpectedAnswersOfTheSmallCorpusTrees) {
-  std::ifstream expected(CorpusFile("expected.txt"));
-  ASSERT_TRUE(expected) << CorpusFile("expected.txt");
-  std::string line;
+  std::string error;
   int checked = 0;
-  while (std::getline(expected, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    const std::size_t bar = line.find('|');
-    TreeLine tree;
-    ASSERT_EQ(ParseTreeLine(line.substr(0, bar), tree), "");
+  for (const ExpectedAnswer& expected : ReadExpectedAnswers(CorpusFile("expected.txt"), &error)) {
+    const TreeLine& tree = expected.tree;
     if (tree.n > 11) continue;
-    const std::string answer = line.substr(bar + 1);
-    const std::optional<Labels> first = Ordered(tree.n, tree.edges);
-    std::string got = "none";
-    if (first) {
-      got.clear();
-      for (int v = 1; v <= tree.n; ++v) got += (v > 1 ? "," : "") + std::to_string((*first)[v]);
-    }
-    EXPECT_EQ(got, answer.substr(0, answer.find(' '))) << line;
+    EXPECT_EQ(LabelsText(Ordered(tree.n, tree.edges), tree.n), expected.labels) << expected.text;
     if (tree.n <= 8) {
-      EXPECT_EQ(std::to_string(FindGracefulLabelings(tree.n, tree.edges, {}).solutions.size()),
-                answer.substr(answer.find(' ') + 1))
-          << line;
+      EXPECT_EQ(std::to_string(FindGracefulLabelings(tree.n, tree.edges, {}).solutions.size()), expected.count)
+          << expected.text;
     }
     ++checked;
   }
+  EXPECT_EQ(error, "");
   EXPECT_GT(checked, 100);
 }
 
