@@ -98,7 +98,8 @@ BENCHMARK_CAPTURE(Search, Spider19_Legs4121433_Baseline, BaselineOrdered, 19, Sp
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Search, Spider19_Legs4121433_Fast, FindGracefulLabelings, 19, Spider({4, 1, 2, 1, 4, 3, 3}))
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Search, Spider20_Legs14231143_Baseline, BaselineOrdered, 20, Spider({1, 4, 2, 3, 1, 1, 4, 3}))
+BENCHMARK_CAPTURE(Search, Spider20_Legs14231143_Baseline, BaselineOrdered, 20,
+                  Spider({1, 4, 2, 3, 1, 1, 4, 3}))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Search, Spider20_Legs14231143_Fast, FindGracefulLabelings, 20,
                   Spider({1, 4, 2, 3, 1, 1, 4, 3}))
@@ -142,8 +143,8 @@ Timing Time(const TreeLine& tree, Search search) {
   auto lastBreath = start;
   const auto noteGap = [&] {
     const auto now = std::chrono::steady_clock::now();
-    timing.longestBreathGapMs =
-        std::max(timing.longestBreathGapMs, std::chrono::duration<double, std::milli>(now - lastBreath).count());
+    timing.longestBreathGapMs = std::max(timing.longestBreathGapMs,
+                                         std::chrono::duration<double, std::milli>(now - lastBreath).count());
     lastBreath = now;
   };
   const SearchHooks hooks{nullptr, [&] {
@@ -169,7 +170,8 @@ std::optional<Labels> Baseline(const TreeLine& tree, const SearchHooks& hooks) {
 double Quantile(std::vector<double> values, double q) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
-  return values[std::min(values.size() - 1, static_cast<std::size_t>(q * static_cast<double>(values.size())))];
+  return values[std::min(values.size() - 1,
+                         static_cast<std::size_t>(q * static_cast<double>(values.size())))];
 }
 
 struct Group {
@@ -233,9 +235,9 @@ void PrintCorpusStatistics(const std::string& path, bool withBaseline, double li
       double baselineTotal = 0;
       for (double ms : g.ms) total += ms;
       for (double ms : g.baselineMs) baselineTotal += ms;
-      std::printf(" | %9.3f %9.3f %9.3f %8.1f %8.1f", Quantile(g.baselineMs, 0.5), Quantile(g.baselineMs, 0.9),
-                  Quantile(g.baselineMs, 1), Quantile(g.baselineMs, 0.5) / Quantile(g.ms, 0.5),
-                  baselineTotal / total);
+      std::printf(" | %9.3f %9.3f %9.3f %8.1f %8.1f", Quantile(g.baselineMs, 0.5),
+                  Quantile(g.baselineMs, 0.9), Quantile(g.baselineMs, 1),
+                  Quantile(g.baselineMs, 0.5) / Quantile(g.ms, 0.5), baselineTotal / total);
     }
     std::printf("\n");
   }

@@ -89,7 +89,8 @@ std::vector<ExpectedAnswer> ReadExpectedAnswers(const std::string& path, std::st
       SetError(error, path, lineNumber, "expected `tree|labels count`");
       return {};
     }
-    ExpectedAnswer answer{{}, line.substr(0, bar), line.substr(bar + 1, space - bar - 1), line.substr(space + 1)};
+    ExpectedAnswer answer{
+        {}, line.substr(0, bar), line.substr(bar + 1, space - bar - 1), line.substr(space + 1)};
     if (const std::string what = ParseTreeLine(answer.text, answer.tree); !what.empty()) {
       SetError(error, path, lineNumber, what);
       return {};

@@ -13,6 +13,12 @@ constexpr long long MinimumBudget = 4096;
 std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
 int Lowest(std::uint32_t mask) { return std::countr_zero(mask); }
 int Highest(std::uint32_t mask) { return 31 - std::countl_zero(mask); }
+// Without a popcount instruction in the target, std::popcount is a library call; this stays inline.
+int Count(std::uint32_t mask) {
+  mask -= (mask >> 1) & 0x55555555u;
+  mask = (mask & 0x33333333u) + ((mask >> 2) & 0x33333333u);
+  return static_cast<int>((((mask + (mask >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
 
 }  // namespace
 
@@ -24,6 +30,9 @@ std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges
     if (e.a == e.b || (graph.adjacent[e.a] & Bit(e.b))) return std::nullopt;
     graph.adjacent[e.a] |= Bit(e.b);
     graph.adjacent[e.b] |= Bit(e.a);
+  }
+  for (int v = 1; v <= n; ++v) {
+    if (Count(graph.adjacent[v]) % 2) graph.oddDegree |= Bit(v);
   }
   for (int root = 1; root <= n; ++root) {
     int queue[MaxVertices];
@@ -47,9 +56,11 @@ std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges
 ChainedGracefulSearch::ChainedGracefulSearch(const SearchGraph& graph, SearchReporter& reporter)
     : graph_(graph), reporter_(reporter), untilBreath_(NodesPerBreath) {}
 
-std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>& chains) {
+std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>& chains,
+                                                  long long nodeLimit) {
   const int n = graph_.n;
   best_.reset();
+  gaveUp_ = false;
   chains_ = &chains;
   neighbourPairs_.clear();
   for (int r = 0; r < MaxVertices; ++r) {
@@ -71,17 +82,26 @@ std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>&
   // is none), and which one a search is cannot be told in advance: alternate with doubling budgets.
   // Consecutive searches tend to be alike, so the way that settled the previous one gets the larger
   // share, and the first budget is sized on the nodes the previous one took.
+  long long spent = 0;
   for (long long budget = std::max(MinimumBudget, lastUsed_ * 3 / 2);; budget *= 2) {
     for (Strategy strategy : {preferred_, Other(preferred_)}) {
       strategy_ = strategy;
-      const long long given = strategy == preferred_ ? budget : budget / 4;
+      long long given = strategy == preferred_ ? budget : budget / 4;
+      if (nodeLimit >= 0) given = std::min(given, nodeLimit - spent);
       nodesLeft_ = given;
       const Result r = Descend();
+      spent += given - nodesLeft_;
       if (r == Result::Stopped) return std::nullopt;
       if (r != Result::OutOfBudget) {
-        preferred_ = strategy;
-        lastUsed_ = given - nodesLeft_;
+        if (nodeLimit < 0) {
+          preferred_ = strategy;
+          lastUsed_ = given - nodesLeft_;
+        }
         return best_;
+      }
+      if (nodeLimit >= 0 && spent >= nodeLimit) {
+        gaveUp_ = true;
+        return std::nullopt;
       }
     }
   }
@@ -147,7 +167,7 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
     if (!ordered && !(graph_.adjacent[x] & ~unplaced_)) continue;
     std::uint32_t labels = domain_[x];
     if (ordered) labels &= (Bit(high_[x] + 1) - 1) & ~(Bit(low_[x]) - 1);
-    const int count = std::popcount(labels);
+    const int count = Count(labels);
     if (count == 0) return Result::Exhausted;
     if (count < fewest && (count <= 1 || strategy_ == Strategy::FewestChoices)) {
       fewest = count;
@@ -195,7 +215,7 @@ int ChainedGracefulSearch::ValueOptions(int value) const {
     const int y = vertexAt_[a + value];
     if (x && y) continue;
     if (x || y) {
-      options += std::popcount(graph_.adjacent[x ? x : y] & unplaced_);
+      options += Count(graph_.adjacent[x ? x : y] & unplaced_);
       continue;
     }
     if (unplacedEdges < 0) {
@@ -226,12 +246,32 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
   const bool fit = ChainsFit();
   useDomains_ = false;
   if (!fit) return false;
+  if (!ParityFits()) return false;
   // Neighbours in the first chain whose edge is still unrealised differ by a missing value at most.
   const int largest = Highest(missing);
   for (const auto& [low, high] : neighbourPairs_) {
     if ((unplaced_ & (Bit(low) | Bit(high))) && low_[high] - high_[low] > largest) return false;
   }
   return true;
+}
+
+// Each |x - y| has the parity of x + y, so the labels of the odd-degree vertices sum to the parity
+// of 1 + 2 + ... + (n-1). The unplaced vertices take exactly the free labels, which bounds how many
+// odd labels the unplaced odd-degree vertices can get.
+bool ChainedGracefulSearch::ParityFits() const {
+  const int n = graph_.n;
+  int sum = 0;
+  for (std::uint32_t placed = graph_.oddDegree & ~unplaced_ & ((Bit(n + 1) - 1)); placed;
+       placed &= placed - 1) {
+    sum += label_[Lowest(placed)];
+  }
+  const int open = Count(graph_.oddDegree & unplaced_);
+  const int oddFree = Count(freeLabels_ & 0xAAAAAAAAu);
+  const int evenFree = Count(freeLabels_) - oddFree;
+  const int fewest = std::max(0, open - evenFree);
+  const int most = std::min(open, oddFree);
+  if (fewest < most) return true;
+  return (sum + fewest) % 2 == (n * (n - 1) / 2) % 2;
 }
 
 // Every value is realised, so only isolated vertices can be left; they take the free labels.

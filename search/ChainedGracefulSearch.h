@@ -15,6 +15,8 @@ struct SearchGraph {
   std::uint32_t adjacent[MaxVertices + 1] = {};
   // parent[r][v]: the next vertex on a shortest path from v towards r (0 when unreachable or v = r).
   std::uint8_t parent[MaxVertices + 1][MaxVertices + 1] = {};
+  // The vertices of odd degree: the sum of their labels has the parity of n(n-1)/2.
+  std::uint32_t oddDegree = 0;
 };
 
 // Builds the bitmask form; nullopt when a loop or a repeated edge rules out any graceful labeling.
@@ -31,8 +33,12 @@ class ChainedGracefulSearch {
  public:
   ChainedGracefulSearch(const SearchGraph& graph, SearchReporter& reporter);
 
-  // nullopt when no such labeling exists or the reporter was told to stop.
-  std::optional<Labels> Find(const std::vector<LabelChain>& chains);
+  // nullopt when no such labeling exists, the reporter was told to stop, or the search gave up
+  // after about nodeLimit nodes (a negative limit: never).
+  std::optional<Labels> Find(const std::vector<LabelChain>& chains, long long nodeLimit = -1);
+
+  // Whether the last Find() ran out of its node limit without an answer.
+  bool GaveUp() const { return gaveUp_; }
 
  private:
   // Member `other` of the first chain and the least label distance to it.
@@ -56,6 +62,7 @@ class ChainedGracefulSearch {
   void Unplace(int vertex);
   bool ChainsFit();
   bool DomainsFit(std::uint32_t missing);
+  bool ParityFits() const;
   int ValueOptions(int value) const;
   std::uint32_t Options(int vertex) const { return useDomains_ ? domain_[vertex] : freeLabels_; }
 
@@ -88,4 +95,5 @@ class ChainedGracefulSearch {
   long long nodesLeft_ = 0;
   long long lastUsed_ = 0;
   std::optional<Labels> best_;
+  bool gaveUp_ = false;
 };

@@ -344,7 +344,6 @@ bool ChainedGracefulSearch::ChainsFit() {
 
 namespace {
 
-
 // Pendant paths of one length hanging from one vertex, none of whose vertices is ordered by the
 // chain, can trade places in any labeling; keeping their first vertices in rising label order
 // leaves one labeling of each such family to look at.

@@ -49,7 +49,8 @@ TEST(ReferenceSearch, MatchesThePlainAnswersOfTheCorpusFromElevenToThirteenVerti
   for (const ExpectedAnswer& expected : ReadExpectedAnswers(CorpusFile("expected.txt"), &error)) {
     const TreeLine& tree = expected.tree;
     if (tree.n < 11 || tree.n > 13) continue;
-    EXPECT_EQ(Answer(ReferenceFirstGracefulLabeling(tree.n, tree.edges), tree.n), expected.labels) << expected.text;
+    EXPECT_EQ(Answer(ReferenceFirstGracefulLabeling(tree.n, tree.edges), tree.n), expected.labels)
+        << expected.text;
     ++checked;
   }
   EXPECT_EQ(error, "");

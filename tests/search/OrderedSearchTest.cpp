@@ -85,7 +85,8 @@ TEST(OrderedSearch, MatchesTheExpectedAnswersOfTheSmallCorpusTrees) {
     if (tree.n > 11) continue;
     EXPECT_EQ(LabelsText(Ordered(tree.n, tree.edges), tree.n), expected.labels) << expected.text;
     if (tree.n <= 8) {
-      EXPECT_EQ(std::to_string(FindGracefulLabelings(tree.n, tree.edges, {}).solutions.size()), expected.count)
+      EXPECT_EQ(std::to_string(FindGracefulLabelings(tree.n, tree.edges, {}).solutions.size()),
+                expected.count)
           << expected.text;
     }
     ++checked;
