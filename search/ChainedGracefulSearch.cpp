@@ -316,7 +316,7 @@ bool ChainedGracefulSearch::Place(int vertex, int label) {
   unplaced_ &= ~Bit(vertex);
   usedValues_ |= added;
   valuesAddedBy_[vertex] = added;
-  if (ChainsFit()) return true;
+  if (!(ordered_ & Bit(vertex)) || ChainsFit()) return true;
   Unplace(vertex);
   return false;
 }
