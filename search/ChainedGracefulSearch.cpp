@@ -140,18 +140,17 @@ void ChainedGracefulSearch::PrepareGapBounds(const std::vector<int>& chain) {
   }
 }
 
-// Exhausted here means "go on".
-ChainedGracefulSearch::Result ChainedGracefulSearch::CountNode() {
+std::optional<ChainedGracefulSearch::Result> ChainedGracefulSearch::CountNode() {
   if (--nodesLeft_ < 0) return Result::OutOfBudget;
   if (--untilBreath_ <= 0) {
     untilBreath_ = NodesPerBreath;
     if (!reporter_.Breathe()) return Result::Stopped;
   }
-  return Result::Exhausted;
+  return std::nullopt;
 }
 
 ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
-  if (const Result r = CountNode(); r != Result::Exhausted) return r;
+  if (const std::optional<Result> stop = CountNode()) return *stop;
   const std::uint32_t missing = allValues_ & ~usedValues_;
   if (!missing) return PlaceRest();
   if (!DomainsFit(missing)) return Result::Exhausted;
@@ -242,10 +241,7 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
     if (!domain) return false;
     domain_[x] = domain;
   }
-  useDomains_ = true;
-  const bool fit = ChainsFit();
-  useDomains_ = false;
-  if (!fit) return false;
+  if (!NarrowChainRanges(LabelSource::Domains)) return false;
   if (!ParityFits()) return false;
   // Neighbours in the first chain whose edge is still unrealised differ by a missing value at most.
   const int largest = Highest(missing);
@@ -277,7 +273,7 @@ bool ChainedGracefulSearch::ParityFits() const {
 // Every value is realised, so only isolated vertices can be left; they take the free labels.
 ChainedGracefulSearch::Result ChainedGracefulSearch::PlaceRest() {
   if (!unplaced_) return Complete();
-  if (const Result r = CountNode(); r != Result::Exhausted) return r;
+  if (const std::optional<Result> stop = CountNode()) return *stop;
   const int vertex = Lowest(unplaced_);
   for (std::uint32_t labels = freeLabels_; labels; labels &= labels - 1) {
     if (!Place(vertex, Lowest(labels))) continue;
@@ -316,7 +312,7 @@ bool ChainedGracefulSearch::Place(int vertex, int label) {
   unplaced_ &= ~Bit(vertex);
   usedValues_ |= added;
   valuesAddedBy_[vertex] = added;
-  if (!(ordered_ & Bit(vertex)) || ChainsFit()) return true;
+  if (!(ordered_ & Bit(vertex)) || NarrowChainRanges(LabelSource::FreeLabels)) return true;
   Unplace(vertex);
   return false;
 }
@@ -331,8 +327,10 @@ void ChainedGracefulSearch::Unplace(int vertex) {
 }
 
 // Gives each chain member the lowest label it could still get (members below it take the free
-// labels first) and the highest one likewise from above; a member whose range is empty is dead.
-bool ChainedGracefulSearch::ChainsFit() {
+// labels first) and the highest one likewise from above, in low_ and high_; false when a member's
+// range is empty. An unplaced member draws on the free labels, or on its domain when those are
+// current (DomainsFit() has just computed them for this node).
+bool ChainedGracefulSearch::NarrowChainRanges(LabelSource source) {
   const int n = graph_.n;
   bool first = true;
   for (const LabelChain& chain : *chains_) {
@@ -350,7 +348,7 @@ bool ChainedGracefulSearch::ChainsFit() {
         if (label_[x] < bound) return false;
         low_[x] = label_[x];
       } else {
-        const std::uint32_t options = Options(x) & ~(Bit(bound) - 1);
+        const std::uint32_t options = Options(x, source) & ~(Bit(bound) - 1);
         if (!options) return false;
         low_[x] = Lowest(options);
       }
@@ -368,7 +366,7 @@ bool ChainedGracefulSearch::ChainsFit() {
         if (label_[x] > bound) return false;
         high_[x] = label_[x];
       } else {
-        const std::uint32_t options = Options(x) & (Bit(bound + 1) - 1);
+        const std::uint32_t options = Options(x, source) & (Bit(bound + 1) - 1);
         if (!options) return false;
         high_[x] = Highest(options);
         if (high_[x] < low_[x]) return false;
