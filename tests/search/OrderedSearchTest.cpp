@@ -6,6 +6,7 @@
 
 #include "corpusio/Corpus.h"
 #include "search/CandidateEnumeration.h"
+#include "search/ChainedGracefulSearch.h"
 #include "search/OrderedSearch.h"
 #include "tests/search/OrderedSearchCheck.h"
 #include "tests/search/SearchTestGraphs.h"
@@ -93,6 +94,39 @@ TEST(OrderedSearch, MatchesTheExpectedAnswersOfTheSmallCorpusTrees) {
   }
   EXPECT_EQ(error, "");
   EXPECT_GT(checked, 100);
+}
+
+// A node limit may only turn an answer into "gave up": never into a different labeling, and never
+// into "none" where a labeling exists.
+TEST(ChainedSearch, ANodeLimitEitherGivesTheAnswerOrGivesUp) {
+  std::string error;
+  int gaveUp = 0;
+  for (const ExpectedAnswer& expected : ReadExpectedAnswers(CorpusFile("expected.txt"), &error)) {
+    const TreeLine& tree = expected.tree;
+    if (tree.n < 11 || tree.n > 12) continue;
+    const std::optional<SearchGraph> graph = MakeSearchGraph(tree.n, tree.edges);
+    ASSERT_TRUE(graph);
+    const SearchHooks hooks;
+    SearchReporter reporter(hooks);
+    // Vertex 1 below vertex 2 below vertex n: a question with and without an answer across the corpus.
+    const std::vector<LabelChain> chains{{{1, 2, tree.n}}};
+    const std::optional<Labels> unlimited = ChainedGracefulSearch(*graph, reporter).Find(chains);
+    for (long long limit : {1, 50, 5000}) {
+      ChainedGracefulSearch search(*graph, reporter);
+      const std::optional<Labels> limited = search.Find(chains, limit);
+      if (search.GaveUp()) {
+        EXPECT_FALSE(limited);
+        ++gaveUp;
+      } else {
+        EXPECT_EQ(limited.has_value(), unlimited.has_value()) << expected.text;
+        if (limited) {
+          EXPECT_TRUE((*limited)[1] < (*limited)[2] && (*limited)[2] < (*limited)[tree.n]);
+        }
+      }
+    }
+  }
+  EXPECT_EQ(error, "");
+  EXPECT_GT(gaveUp, 10);
 }
 
 }  // namespace
