@@ -257,8 +257,7 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
 bool ChainedGracefulSearch::ParityFits() const {
   const int n = graph_.n;
   int sum = 0;
-  for (std::uint32_t placed = graph_.oddDegree & ~unplaced_ & ((Bit(n + 1) - 1)); placed;
-       placed &= placed - 1) {
+  for (std::uint32_t placed = graph_.oddDegree & ~unplaced_; placed; placed &= placed - 1) {
     sum += label_[Lowest(placed)];
   }
   const int open = Count(graph_.oddDegree & unplaced_);

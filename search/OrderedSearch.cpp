@@ -71,8 +71,9 @@ std::optional<Labels> FirstGracefulLabelingInCandidateOrder(int n, const std::ve
     // When the witness already has the least position, one search for "vertex below chain[best-1]"
     // proves it at once, where one search per lower position would each need a proof of its own.
     // A short budget: when that search is slow, proving each position apart is usually faster.
+    // (Below chain[0] is place 0 itself, asked better as such: vertex in the chain, with its gaps.)
     bool settled = false;
-    if (best > 0) {
+    if (best > 1) {
       std::vector<LabelChain> constraints = Constraints(*graph, chain, vertex);
       constraints.push_back({{vertex, chain[best - 1]}});
       std::optional<Labels> better = search.Find(constraints, UnionBudget);
