@@ -81,9 +81,10 @@ std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>&
   // The two ways of branching suit different searches (finding a labeling fast, or proving there
   // is none), and which one a search is cannot be told in advance: alternate with doubling budgets.
   // Consecutive searches tend to be alike, so the way that settled the previous one gets the larger
-  // share, and the first budget is sized on the nodes the previous one took.
+  // share, and the first budget is sized generously on the nodes the previous one took (restarts
+  // cost more than overshooting).
   long long spent = 0;
-  for (long long budget = std::max(MinimumBudget, lastUsed_ * 3 / 2);; budget *= 2) {
+  for (long long budget = std::max(MinimumBudget, lastUsed_ * 6);; budget *= 2) {
     for (Strategy strategy : {preferred_, Other(preferred_)}) {
       strategy_ = strategy;
       long long given = strategy == preferred_ ? budget : budget / 4;
