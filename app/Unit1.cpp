@@ -56,13 +56,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Button4) {
     // Any mouse button shows the proposal while it is held; leaving the button or the space bar
     // does not count. Only the button that was pressed first ends the hold.
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // Only mouse events may be read as such: the button gets every other kind too.
+    const auto button = [event] { return static_cast<QMouseEvent*>(event)->button(); };
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (press && button4HeldBy_ == Qt::NoButton) {
-      button4HeldBy_ = mouse->button();
+      button4HeldBy_ = button();
       Button4MouseDown();
-    } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == button4HeldBy_) {
+    } else if (event->type() == QEvent::MouseButtonRelease && button() == button4HeldBy_) {
       button4HeldBy_ = Qt::NoButton;
       Button4MouseUp();
     }
