@@ -7,12 +7,12 @@
 
 #include <algorithm>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "bench/FillingLine.h"
+#include "bench/Quantile.h"
+#include "corpusio/Corpus.h"
 #include "search/GracefulSearch.h"
 
 namespace {
@@ -23,7 +23,7 @@ struct Pair {
 };
 
 std::vector<Pair> PairsOfKind(const std::string& kind) {
-  std::ifstream in(std::filesystem::path(GRACEFUL_CORPUS).parent_path() / "closest.txt");
+  std::ifstream in(GRACEFUL_CORPUS_DIR "/closest.txt");
   std::vector<Pair> pairs;
   std::string line;
   std::string current;
@@ -36,11 +36,6 @@ std::vector<Pair> PairsOfKind(const std::string& kind) {
     }
   }
   return pairs;
-}
-
-double Quantile(std::vector<double> values, double q) {
-  std::sort(values.begin(), values.end());
-  return values[std::min(values.size() - 1, static_cast<std::size_t>(q * values.size()))];
 }
 
 double ThreadMilliseconds() {

@@ -9,18 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "bench/FillingLine.h"
+#include "corpusio/Corpus.h"
 #include "search/GracefulSearch.h"
-
-namespace {
-
-std::string LabelText(const Labels& labels, int n) {
-  std::string text;
-  for (int v = 1; v <= n; ++v) text += (v > 1 ? "," : "") + std::to_string(labels[v]);
-  return text;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   bool plain = false;
@@ -54,7 +44,7 @@ int main(int argc, char** argv) {
       char time[32];
       std::snprintf(time, sizeof time, "%.3f", ms);
       std::cout << (outcome.found
-                        ? LabelText(outcome.labels, tree.n) + " " + std::to_string(outcome.differing)
+                        ? LabelsText(outcome.labels, tree.n) + " " + std::to_string(outcome.differing)
                         : std::string("none -"))
                 << ' ' << time << std::endl;
       continue;
@@ -64,7 +54,8 @@ int main(int argc, char** argv) {
                                         : FindGracefulLabelings(tree.n, tree.edges, {});
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    const std::string first = outcome.solutions.empty() ? "none" : LabelText(outcome.solutions[0], tree.n);
+    const std::string first = LabelsText(
+        outcome.solutions.empty() ? std::nullopt : std::optional<Labels>(outcome.solutions.front()), tree.n);
     const std::string count = tree.n <= 10 ? std::to_string(outcome.solutions.size()) : "-";
     char time[32];
     std::snprintf(time, sizeof time, "%.3f", ms);

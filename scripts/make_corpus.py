@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Writes corpus/trees.txt: the trees the search is measured and checked on, one per line as
-`n a-b a-b ...`, and corpus/hard-trees.txt: more spiders of 14-20 vertices, the shape the ordered
-search finds hardest, checked for exactness but kept out of the timing statistics. The seeds are
-fixed, so running it again gives the same files."""
+`n a-b a-b ...`, corpus/hard-trees.txt: more spiders of 14-20 vertices, the shape the ordered
+search finds hardest, checked for exactness but kept out of the timing statistics, and
+corpus/hard-corpus.txt: over a thousand trees of 14-20 vertices in the shapes and numberings that
+are hard for the ordered search, in families (`# family NAME` above each), for the benchmark. The
+seeds are fixed, so running it again gives the same files."""
 
 import random
 import sys
 
 SEED = 20240531
 HARD_SEED = 20240612
+BENCH_SEED = 20261208
 
 
 def prufer_tree(n, rng):
@@ -135,6 +138,142 @@ def hard_trees():
     return trees
 
 
+def partitions(total, parts, smallest=1):
+    """The ways to write total as `parts` numbers >= smallest, in rising order."""
+    if parts == 1:
+        if total >= smallest:
+            yield [total]
+        return
+    for first in range(smallest, total // parts + 1):
+        for rest in partitions(total - first, parts - 1, first):
+            yield [first] + rest
+
+
+def leg_orders(legs, count, rng):
+    """Up to `count` distinct orders of the legs: rising, falling, then random ones."""
+    orders = [tuple(legs), tuple(reversed(legs))]
+    for _ in range(20 * count):
+        shuffled_legs = legs[:]
+        rng.shuffle(shuffled_legs)
+        orders.append(tuple(shuffled_legs))
+    distinct = []
+    for order in orders:
+        if order not in distinct:
+            distinct.append(order)
+    return [list(order) for order in distinct[:count]]
+
+
+def lobster(spine, hangers):
+    """A path 1..spine numbered first, then for each spine vertex in turn its pendant paths of length
+    1 or 2, each numbered outward."""
+    edges = path(spine)
+    nxt = spine + 1
+    for i, lengths in enumerate(hangers):
+        for length in lengths:
+            prev = i + 1
+            for _ in range(length):
+                edges.append((prev, nxt))
+                prev, nxt = nxt, nxt + 1
+    return edges
+
+
+def along_spine(spine, hangers):
+    """The same lobster numbered in one walk along the spine: each spine vertex, then its hangers."""
+    edges, nxt, prev_spine = [], 1, None
+    for lengths in hangers:
+        here = nxt
+        nxt += 1
+        if prev_spine is not None:
+            edges.append((prev_spine, here))
+        for length in lengths:
+            prev = here
+            for _ in range(length):
+                edges.append((prev, nxt))
+                prev, nxt = nxt, nxt + 1
+        prev_spine = here
+    return edges
+
+
+def renumbered(n, edges, order):
+    """Vertex order[k] gets number k+1."""
+    num = {v: k + 1 for k, v in enumerate(order)}
+    return [(num[a], num[b]) for a, b in edges]
+
+
+def path_numberings(n, rng):
+    """The path in several numberings: along it, from the middle outward, odd places then even
+    places, both ends inward, and random."""
+    middle_out = [n // 2 + (k + 1) // 2 * (1 if k % 2 else -1) for k in range(n)]
+    odd_even = list(range(1, n + 1, 2)) + list(range(2, n + 1, 2))
+    ends_in = [v for pair in zip(range(1, n + 1), range(n, 0, -1)) for v in pair][:n]
+    seen, ends = set(), []
+    for v in ends_in:
+        if v not in seen:
+            seen.add(v)
+            ends.append(v)
+    out = [path(n)]
+    for order in (middle_out, odd_even, ends):
+        if sorted(order) == list(range(1, n + 1)):
+            out.append(renumbered(n, path(n), order))
+    for _ in range(3):
+        out.append(shuffled(n, path(n), rng))
+    return out
+
+
+def double_broom(left, handle, right):
+    """A path of `handle` vertices with `left` leaves at its first and `right` at its last vertex."""
+    edges = path(handle)
+    nxt = handle + 1
+    for _ in range(left):
+        edges.append((1, nxt))
+        nxt += 1
+    for _ in range(right):
+        edges.append((handle, nxt))
+        nxt += 1
+    return edges
+
+
+def hard_corpus():
+    rng = random.Random(BENCH_SEED)
+    families = {}
+    spiders = families.setdefault("spider", [])
+    for n in range(18, 21):
+        for parts in range(3, 7):
+            for legs in partitions(n - 1, parts):
+                for order in leg_orders(legs, 1 + (rng.random() < 0.4), rng):
+                    spiders.append((n, spider(order)))
+    lobsters = families.setdefault("caterpillar", [])
+    for _ in range(180):
+        n = rng.randint(14, 20)
+        spine = rng.randint(4, n // 2 + 1)
+        hangers = [[] for _ in range(spine)]
+        left = n - spine
+        lobster_like = rng.random() < 0.5
+        while left > 0:
+            length = min(left, rng.choice((1, 2)) if lobster_like else 1)
+            hangers[rng.randrange(spine)].append(length)
+            left -= length
+        build = lobster if rng.random() < 0.5 else along_spine
+        lobsters.append((n, build(spine, hangers)))
+    paths = families.setdefault("path", [])
+    for n in range(14, 21):
+        paths.extend((n, edges) for edges in path_numberings(n, rng))
+    brooms = families.setdefault("broom", [])
+    for n in range(14, 21):
+        for handle in range(2, n - 1, 2):
+            brooms.append((n, broom(handle, n - handle)))
+            brooms.append((n, shuffled(n, broom(handle, n - handle), rng)))
+        for _ in range(8):
+            handle = rng.randint(2, n - 2)
+            left = rng.randint(1, n - handle - 1)
+            brooms.append((n, double_broom(left, handle, n - handle - left)))
+    randoms = families.setdefault("random", [])
+    for n in range(14, 21):
+        for _ in range(40):
+            randoms.append((n, shuffled(n, prufer_tree(n, rng), rng)))
+    return families
+
+
 def line(n, edges):
     return f"{n} " + " ".join(f"{a}-{b}" for a, b in edges)
 
@@ -184,6 +323,13 @@ def main():
     with open(sys.argv[2] if len(sys.argv) > 2 else "corpus/hard-trees.txt", "w") as out:
         for n, edges in hard_trees():
             if line(n, edges) not in known:
+                out.write(line(n, edges) + "\n")
+    with open(sys.argv[3] if len(sys.argv) > 3 else "corpus/hard-corpus.txt", "w") as out:
+        out.write("# tree families of 14-20 vertices that are hard for the ordered search; "
+                  "written by scripts/make_corpus.py\n")
+        for family, members in hard_corpus().items():
+            out.write(f"# family {family}\n")
+            for n, edges in members:
                 out.write(line(n, edges) + "\n")
 
 

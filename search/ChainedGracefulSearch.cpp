@@ -13,6 +13,12 @@ constexpr long long MinimumBudget = 4096;
 std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
 int Lowest(std::uint32_t mask) { return std::countr_zero(mask); }
 int Highest(std::uint32_t mask) { return 31 - std::countl_zero(mask); }
+// Without a popcount instruction in the target, std::popcount is a library call; this stays inline.
+int Count(std::uint32_t mask) {
+  mask -= (mask >> 1) & 0x55555555u;
+  mask = (mask & 0x33333333u) + ((mask >> 2) & 0x33333333u);
+  return static_cast<int>((((mask + (mask >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
 
 }  // namespace
 
@@ -25,11 +31,9 @@ std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges
     graph.adjacent[e.a] |= Bit(e.b);
     graph.adjacent[e.b] |= Bit(e.a);
   }
-  // |x - y| and x + y have the same parity, so the values 1..n-1 sum to the sum over the vertices of
-  // degree times label, modulo 2: with every degree even that sum is even, and n(n-1)/2 must be too.
-  bool everyDegreeEven = true;
-  for (int v = 1; v <= n; ++v) everyDegreeEven = everyDegreeEven && std::popcount(graph.adjacent[v]) % 2 == 0;
-  if (everyDegreeEven && n * (n - 1) / 2 % 2 == 1) return std::nullopt;
+  for (int v = 1; v <= n; ++v) {
+    if (Count(graph.adjacent[v]) % 2) graph.oddDegree |= Bit(v);
+  }
   for (int root = 1; root <= n; ++root) {
     int queue[MaxVertices];
     int head = 0;
@@ -52,9 +56,11 @@ std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges
 ChainedGracefulSearch::ChainedGracefulSearch(const SearchGraph& graph, SearchReporter& reporter)
     : graph_(graph), reporter_(reporter), untilBreath_(NodesPerBreath) {}
 
-std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>& chains) {
+std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>& chains,
+                                                  long long nodeLimit) {
   const int n = graph_.n;
   best_.reset();
+  gaveUp_ = false;
   chains_ = &chains;
   neighbourPairs_.clear();
   for (int r = 0; r < MaxVertices; ++r) {
@@ -72,21 +78,36 @@ std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>&
   unplaced_ = freeLabels_;
   allValues_ = (Bit(n) - 1) & ~1u;
   usedValues_ = 0;
+  broken_ = 0;
+  for (std::uint32_t p = pinned_; p; p &= p - 1) {
+    if (!pin_[Lowest(p)]) broken_ |= Bit(Lowest(p));
+  }
+  if (Count(broken_) > maxBroken_) return std::nullopt;
   // The two ways of branching suit different searches (finding a labeling fast, or proving there
   // is none), and which one a search is cannot be told in advance: alternate with doubling budgets.
   // Consecutive searches tend to be alike, so the way that settled the previous one gets the larger
-  // share, and the first budget is sized on the nodes the previous one took.
-  for (long long budget = std::max(MinimumBudget, lastUsed_ * 3 / 2);; budget *= 2) {
+  // share, and the first budget is sized generously on the nodes the previous one took (restarts
+  // cost more than overshooting).
+  long long spent = 0;
+  for (long long budget = std::max(MinimumBudget, lastUsed_ * 6);; budget *= 2) {
     for (Strategy strategy : {preferred_, Other(preferred_)}) {
       strategy_ = strategy;
-      const long long given = strategy == preferred_ ? budget : budget / 4;
+      long long given = strategy == preferred_ ? budget : budget / 4;
+      if (nodeLimit >= 0) given = std::min(given, nodeLimit - spent);
       nodesLeft_ = given;
       const Result r = Descend();
+      spent += given - nodesLeft_;
       if (r == Result::Stopped) return std::nullopt;
       if (r != Result::OutOfBudget) {
-        preferred_ = strategy;
-        lastUsed_ = given - nodesLeft_;
+        if (nodeLimit < 0) {
+          preferred_ = strategy;
+          lastUsed_ = given - nodesLeft_;
+        }
         return best_;
+      }
+      if (nodeLimit >= 0 && spent >= nodeLimit) {
+        gaveUp_ = true;
+        return std::nullopt;
       }
     }
   }
@@ -125,18 +146,17 @@ void ChainedGracefulSearch::PrepareGapBounds(const std::vector<int>& chain) {
   }
 }
 
-// Exhausted here means "go on".
-ChainedGracefulSearch::Result ChainedGracefulSearch::CountNode() {
+std::optional<ChainedGracefulSearch::Result> ChainedGracefulSearch::CountNode() {
   if (--nodesLeft_ < 0) return Result::OutOfBudget;
   if (--untilBreath_ <= 0) {
     untilBreath_ = NodesPerBreath;
     if (!reporter_.Breathe()) return Result::Stopped;
   }
-  return Result::Exhausted;
+  return std::nullopt;
 }
 
 ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
-  if (const Result r = CountNode(); r != Result::Exhausted) return r;
+  if (const std::optional<Result> stop = CountNode()) return *stop;
   const std::uint32_t missing = allValues_ & ~usedValues_;
   if (!missing) return PlaceRest();
   if (!DomainsFit(missing)) return Result::Exhausted;
@@ -152,7 +172,7 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
     if (!ordered && !(forced_ & Bit(x)) && !(graph_.adjacent[x] & ~unplaced_)) continue;
     std::uint32_t labels = domain_[x];
     if (ordered) labels &= (Bit(high_[x] + 1) - 1) & ~(Bit(low_[x]) - 1);
-    const int count = std::popcount(labels);
+    const int count = Count(labels);
     if (count == 0) return Result::Exhausted;
     if (count < fewest && (count <= 1 || strategy_ == Strategy::FewestChoices)) {
       fewest = count;
@@ -200,7 +220,7 @@ int ChainedGracefulSearch::ValueOptions(int value) const {
     const int y = vertexAt_[a + value];
     if (x && y) continue;
     if (x || y) {
-      options += std::popcount(graph_.adjacent[x ? x : y] & unplaced_);
+      options += Count(graph_.adjacent[x ? x : y] & unplaced_);
       continue;
     }
     if (unplacedEdges < 0) {
@@ -227,14 +247,12 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
     if (!domain) return false;
     domain_[x] = domain;
   }
-  useDomains_ = true;
-  bool fit = ChainsFit() && PinsFit();
-  if (fit && forced_) {
+  if (!NarrowChainRanges(LabelSource::Domains) || !PinsFit()) return false;
+  if (forced_) {
     for (std::uint32_t f = forced_; f; f &= f - 1) domain_[Lowest(f)] = Bit(pin_[Lowest(f)]);
-    fit = ChainsFit();
+    if (!NarrowChainRanges(LabelSource::Domains)) return false;
   }
-  useDomains_ = false;
-  if (!fit) return false;
+  if (!ParityFits()) return false;
   // Neighbours in the first chain whose edge is still unrealised differ by a missing value at most.
   const int largest = Highest(missing);
   for (const auto& [low, high] : neighbourPairs_) {
@@ -243,10 +261,28 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
   return true;
 }
 
+// Each |x - y| has the parity of x + y, so the labels of the odd-degree vertices sum to the parity
+// of 1 + 2 + ... + (n-1). The unplaced vertices take exactly the free labels, which bounds how many
+// odd labels the unplaced odd-degree vertices can get.
+bool ChainedGracefulSearch::ParityFits() const {
+  const int n = graph_.n;
+  int sum = 0;
+  for (std::uint32_t placed = graph_.oddDegree & ~unplaced_; placed; placed &= placed - 1) {
+    sum += label_[Lowest(placed)];
+  }
+  const int open = Count(graph_.oddDegree & unplaced_);
+  const int oddFree = Count(freeLabels_ & 0xAAAAAAAAu);
+  const int evenFree = Count(freeLabels_) - oddFree;
+  const int fewest = std::max(0, open - evenFree);
+  const int most = std::min(open, oddFree);
+  if (fewest < most) return true;
+  return (sum + fewest) % 2 == (n * (n - 1) / 2) % 2;
+}
+
 // Every value is realised, so only isolated vertices can be left; they take the free labels.
 ChainedGracefulSearch::Result ChainedGracefulSearch::PlaceRest() {
   if (!unplaced_) return Complete();
-  if (const Result r = CountNode(); r != Result::Exhausted) return r;
+  if (const std::optional<Result> stop = CountNode()) return *stop;
   const int vertex = Lowest(unplaced_);
   for (std::uint32_t labels = freeLabels_; labels; labels &= labels - 1) {
     if (!Place(vertex, Lowest(labels))) continue;
@@ -273,6 +309,10 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::TryEdge(int first, int firs
 }
 
 bool ChainedGracefulSearch::Place(int vertex, int label) {
+  std::uint32_t broke = pinnedAt_[label] & ~Bit(vertex);
+  if ((pinned_ & Bit(vertex)) && pin_[vertex] != label) broke |= Bit(vertex);
+  broke &= ~broken_;
+  if (broke && Count(broken_ | broke) > maxBroken_) return false;
   std::uint32_t added = 0;
   for (std::uint32_t placed = graph_.adjacent[vertex] & ~unplaced_; placed; placed &= placed - 1) {
     const std::uint32_t value = Bit(std::abs(label - label_[Lowest(placed)]));
@@ -285,7 +325,9 @@ bool ChainedGracefulSearch::Place(int vertex, int label) {
   unplaced_ &= ~Bit(vertex);
   usedValues_ |= added;
   valuesAddedBy_[vertex] = added;
-  if (ChainsFit() && PinsFit()) return true;
+  broken_ |= broke;
+  brokenBy_[vertex] = broke;
+  if (!(ordered_ & Bit(vertex)) || NarrowChainRanges(LabelSource::FreeLabels)) return true;
   Unplace(vertex);
   return false;
 }
@@ -293,6 +335,7 @@ bool ChainedGracefulSearch::Place(int vertex, int label) {
 void ChainedGracefulSearch::Unplace(int vertex) {
   const int label = label_[vertex];
   usedValues_ &= ~valuesAddedBy_[vertex];
+  broken_ &= ~brokenBy_[vertex];
   unplaced_ |= Bit(vertex);
   freeLabels_ |= Bit(label);
   vertexAt_[label] = 0;
@@ -300,8 +343,10 @@ void ChainedGracefulSearch::Unplace(int vertex) {
 }
 
 // Gives each chain member the lowest label it could still get (members below it take the free
-// labels first) and the highest one likewise from above; a member whose range is empty is dead.
-bool ChainedGracefulSearch::ChainsFit() {
+// labels first) and the highest one likewise from above, in low_ and high_; false when a member's
+// range is empty. An unplaced member draws on the free labels, or on its domain when those are
+// current (DomainsFit() has just computed them for this node).
+bool ChainedGracefulSearch::NarrowChainRanges(LabelSource source) {
   const int n = graph_.n;
   bool first = true;
   for (const LabelChain& chain : *chains_) {
@@ -319,7 +364,7 @@ bool ChainedGracefulSearch::ChainsFit() {
         if (label_[x] < bound) return false;
         low_[x] = label_[x];
       } else {
-        const std::uint32_t options = Options(x) & ~(Bit(bound) - 1);
+        const std::uint32_t options = Options(x, source) & ~(Bit(bound) - 1);
         if (!options) return false;
         low_[x] = Lowest(options);
       }
@@ -337,7 +382,7 @@ bool ChainedGracefulSearch::ChainsFit() {
         if (label_[x] > bound) return false;
         high_[x] = label_[x];
       } else {
-        const std::uint32_t options = Options(x) & (Bit(bound + 1) - 1);
+        const std::uint32_t options = Options(x, source) & (Bit(bound + 1) - 1);
         if (!options) return false;
         high_[x] = Highest(options);
         if (high_[x] < low_[x]) return false;
@@ -351,31 +396,36 @@ bool ChainedGracefulSearch::ChainsFit() {
 
 void ChainedGracefulSearch::SetPins(const Labels& pins, int maxBroken) {
   pinned_ = 0;
+  std::fill(std::begin(pinnedAt_), std::end(pinnedAt_), 0);
   for (int v = 1; v <= graph_.n; ++v) {
     // A pin outside 1..n can never hold: it keeps label 0, which no vertex gets.
     pin_[v] = pins[v] <= graph_.n ? pins[v] : 0;
     if (pins[v]) pinned_ |= Bit(v);
+    if (pin_[v]) pinnedAt_[pin_[v]] |= Bit(v);
   }
-  pinsToHold_ = std::popcount(pinned_) - maxBroken;
+  maxBroken_ = maxBroken;
   forced_ = 0;
 }
 
-// A pin can still hold while its vertex has its label or may still get it (chain members within
-// their range). Fewer such pins than must hold is a dead end; exactly as many forces them all.
+// An unbroken pin of an unplaced vertex can still hold while its label is in the vertex's domain
+// (and, for a chain member, in its range). Fewer such pins than must hold is a dead end; exactly as
+// many forces them all.
 bool ChainedGracefulSearch::PinsFit() {
-  if (pinsToHold_ <= 0) return true;
-  int holding = 0;
+  forced_ = 0;
+  const int mayStillBreak = maxBroken_ - Count(broken_);
+  if (!pinned_ || mayStillBreak >= Count(pinned_ & unplaced_ & ~broken_)) return true;
+  int cannotHold = 0;
   std::uint32_t open = 0;
-  for (std::uint32_t p = pinned_; p; p &= p - 1) {
+  for (std::uint32_t p = pinned_ & unplaced_ & ~broken_; p; p &= p - 1) {
     const int v = Lowest(p);
     const int pin = pin_[v];
-    if (label_[v]) {
-      holding += label_[v] == pin;
-    } else if ((Options(v) & Bit(pin)) && (!(ordered_ & Bit(v)) || (low_[v] <= pin && pin <= high_[v]))) {
-      ++holding;
+    if ((domain_[v] & Bit(pin)) && (!(ordered_ & Bit(v)) || (low_[v] <= pin && pin <= high_[v]))) {
       open |= Bit(v);
+    } else {
+      ++cannotHold;
     }
   }
-  forced_ = holding == pinsToHold_ ? open : 0;
-  return holding >= pinsToHold_;
+  if (cannotHold > mayStillBreak) return false;
+  if (cannotHold == mayStillBreak) forced_ = open;
+  return true;
 }

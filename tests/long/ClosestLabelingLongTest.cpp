@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/FillingLine.h"
+#include "corpusio/Corpus.h"
 #include "search/CandidateEnumeration.h"
 #include "search/GracefulSearch.h"
 #include "tests/long/ReferenceSearch.h"

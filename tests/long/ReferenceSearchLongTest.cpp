@@ -1,23 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "bench/TreeLine.h"
+#include "corpusio/Corpus.h"
 #include "search/GracefulSearch.h"
 #include "tests/long/ReferenceSearch.h"
 #include "tests/search/SearchTestGraphs.h"
 
 namespace {
 
-std::string Answer(const std::optional<Labels>& labels, int n) {
-  if (!labels) return "none";
-  std::string text;
-  for (int v = 1; v <= n; ++v) text += (v > 1 ? "," : "") + std::to_string((*labels)[v]);
-  return text;
-}
+std::string Answer(const std::optional<Labels>& labels, int n) { return LabelsText(labels, n); }
 
 std::string PlainAnswer(int n, const std::vector<Edge>& edges) {
   const SearchOutcome plain = FindGracefulLabelingsPlain(n, edges, {});
@@ -50,22 +44,16 @@ TEST(ReferenceSearch, MatchesThePlainEnumerationOnSmallGraphs) {
 
 // The corpus answers for 11 to 13 vertices come from the literal enumeration.
 TEST(ReferenceSearch, MatchesThePlainAnswersOfTheCorpusFromElevenToThirteenVertices) {
-  std::ifstream expected(CorpusFile("expected.txt"));
-  ASSERT_TRUE(expected);
-  std::string line;
+  std::string error;
   int checked = 0;
-  while (std::getline(expected, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    const std::size_t bar = line.find('|');
-    TreeLine tree;
-    ASSERT_EQ(ParseTreeLine(line.substr(0, bar), tree), "");
+  for (const ExpectedAnswer& expected : ReadExpectedAnswers(CorpusFile("expected.txt"), &error)) {
+    const TreeLine& tree = expected.tree;
     if (tree.n < 11 || tree.n > 13) continue;
-    const std::string answer = line.substr(bar + 1);
-    EXPECT_EQ(Answer(ReferenceFirstGracefulLabeling(tree.n, tree.edges), tree.n),
-              answer.substr(0, answer.find(' ')))
-        << line;
+    EXPECT_EQ(Answer(ReferenceFirstGracefulLabeling(tree.n, tree.edges), tree.n), expected.labels)
+        << expected.text;
     ++checked;
   }
+  EXPECT_EQ(error, "");
   EXPECT_GT(checked, 50);
 }
 

@@ -8,19 +8,8 @@
 #include <iostream>
 #include <string>
 
-#include "bench/FillingLine.h"
+#include "corpusio/Corpus.h"
 #include "tests/long/ReferenceSearch.h"
-
-namespace {
-
-std::string LabelText(const std::optional<Labels>& labels, int n) {
-  if (!labels) return "none";
-  std::string text;
-  for (int v = 1; v <= n; ++v) text += (v > 1 ? "," : "") + std::to_string((*labels)[v]);
-  return text;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const bool closest = argc > 1 && std::string(argv[1]) == "--closest";
@@ -42,9 +31,9 @@ int main(int argc, char** argv) {
     if (closest) {
       const std::optional<ReferenceClosest> found =
           ReferenceClosestGracefulLabeling(tree.n, tree.edges, filling, &nodes);
-      answer = found ? LabelText(found->labels, tree.n) + " " + std::to_string(found->differing) : "none -";
+      answer = found ? LabelsText(found->labels, tree.n) + " " + std::to_string(found->differing) : "none -";
     } else {
-      answer = LabelText(ReferenceFirstGracefulLabeling(tree.n, tree.edges, &nodes), tree.n);
+      answer = LabelsText(ReferenceFirstGracefulLabeling(tree.n, tree.edges, &nodes), tree.n);
     }
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "bench/TreeLine.h"
+#include "corpusio/Corpus.h"
 #include "search/CandidateEnumeration.h"
+#include "search/ChainedGracefulSearch.h"
+#include "search/GracefulSearch.h"
 #include "search/OrderedSearch.h"
 #include "tests/search/OrderedSearchCheck.h"
 #include "tests/search/SearchTestGraphs.h"
@@ -79,32 +80,79 @@ TEST(OrderedSearch, MatchesThePlainEnumerationOnGraphsThatAreNotTrees) {
 }
 
 TEST(OrderedSearch, MatchesTheExpectedAnswersOfTheSmallCorpusTrees) {
-  std::ifstream expected(CorpusFile("expected.txt"));
-  ASSERT_TRUE(expected) << CorpusFile("expected.txt");
-  std::string line;
+  std::string error;
   int checked = 0;
-  while (std::getline(expected, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    const std::size_t bar = line.find('|');
-    TreeLine tree;
-    ASSERT_EQ(ParseTreeLine(line.substr(0, bar), tree), "");
+  for (const ExpectedAnswer& expected : ReadExpectedAnswers(CorpusFile("expected.txt"), &error)) {
+    const TreeLine& tree = expected.tree;
     if (tree.n > 11) continue;
-    const std::string answer = line.substr(bar + 1);
-    const std::optional<Labels> first = Ordered(tree.n, tree.edges);
-    std::string got = "none";
-    if (first) {
-      got.clear();
-      for (int v = 1; v <= tree.n; ++v) got += (v > 1 ? "," : "") + std::to_string((*first)[v]);
-    }
-    EXPECT_EQ(got, answer.substr(0, answer.find(' '))) << line;
+    EXPECT_EQ(LabelsText(Ordered(tree.n, tree.edges), tree.n), expected.labels) << expected.text;
     if (tree.n <= 8) {
       EXPECT_EQ(std::to_string(FindGracefulLabelings(tree.n, tree.edges, {}).solutions.size()),
-                answer.substr(answer.find(' ') + 1))
-          << line;
+                expected.count)
+          << expected.text;
     }
     ++checked;
   }
+  EXPECT_EQ(error, "");
   EXPECT_GT(checked, 100);
+}
+
+// A node limit may only turn an answer into "gave up": never into a different labeling, and never
+// into "none" where a labeling exists.
+TEST(ChainedSearch, ANodeLimitEitherGivesTheAnswerOrGivesUp) {
+  std::string error;
+  int gaveUp = 0;
+  for (const ExpectedAnswer& expected : ReadExpectedAnswers(CorpusFile("expected.txt"), &error)) {
+    const TreeLine& tree = expected.tree;
+    if (tree.n < 11 || tree.n > 12) continue;
+    const std::optional<SearchGraph> graph = MakeSearchGraph(tree.n, tree.edges);
+    ASSERT_TRUE(graph);
+    const SearchHooks hooks;
+    SearchReporter reporter(hooks);
+    // Vertex 1 below vertex 2 below vertex n: a question with and without an answer across the corpus.
+    const std::vector<LabelChain> chains{{{1, 2, tree.n}}};
+    const std::optional<Labels> unlimited = ChainedGracefulSearch(*graph, reporter).Find(chains);
+    for (long long limit : {1, 50, 5000}) {
+      ChainedGracefulSearch search(*graph, reporter);
+      const std::optional<Labels> limited = search.Find(chains, limit);
+      if (search.GaveUp()) {
+        EXPECT_FALSE(limited);
+        ++gaveUp;
+      } else {
+        EXPECT_EQ(limited.has_value(), unlimited.has_value()) << expected.text;
+        if (limited) {
+          EXPECT_TRUE((*limited)[1] < (*limited)[2] && (*limited)[2] < (*limited)[tree.n]);
+        }
+      }
+    }
+  }
+  EXPECT_EQ(error, "");
+  EXPECT_GT(gaveUp, 10);
+}
+
+// With every degree even the labels' parity forbids n = 2, 3 (mod 4): the search must see it at its
+// first node, pinned or not, where a search without it would run for ages at 15 vertices and more.
+TEST(ChainedSearch, ParityRulesOutACycleAndAnIsolatedVertexAtOnce) {
+  for (int n : {6, 15, 18, 19}) {
+    std::vector<Edge> edges;
+    for (int v = 1; v < n; ++v)
+      edges.push_back({static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v % (n - 1) + 1)});
+    const std::optional<SearchGraph> graph = MakeSearchGraph(n, edges);
+    ASSERT_TRUE(graph);
+    int breaths = 0;
+    const SearchHooks hooks{nullptr, [&] { return ++breaths > 0; }};
+    SearchReporter reporter(hooks);
+    ChainedGracefulSearch search(*graph, reporter);
+    EXPECT_FALSE(search.Find({{{n}}}, 1));
+    EXPECT_FALSE(search.GaveUp()) << n;
+    Labels pins{};
+    for (int v = 1; v <= n; ++v) pins[v] = static_cast<std::uint8_t>(v);
+    search.SetPins(pins, 1);
+    EXPECT_FALSE(search.Find({{{n}}}, 1));
+    EXPECT_FALSE(search.GaveUp()) << n;
+    EXPECT_FALSE(FindClosestLabeling(n, edges, pins, hooks).found);
+    EXPECT_EQ(breaths, 0) << n;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,414 @@
+#include "bench/baseline/BaselineSearch.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+
+namespace baseline {
+
+namespace {
+
+// Search nodes between two calls of breathe(): a node costs well under a microsecond.
+constexpr int NodesPerBreath = 1024;
+constexpr long long MinimumBudget = 4096;
+
+std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
+int Lowest(std::uint32_t mask) { return std::countr_zero(mask); }
+int Highest(std::uint32_t mask) { return 31 - std::countl_zero(mask); }
+
+}  // namespace
+
+std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges) {
+  SearchGraph graph;
+  graph.n = n;
+  graph.edges = edges;
+  for (const Edge& e : edges) {
+    if (e.a == e.b || (graph.adjacent[e.a] & Bit(e.b))) return std::nullopt;
+    graph.adjacent[e.a] |= Bit(e.b);
+    graph.adjacent[e.b] |= Bit(e.a);
+  }
+  for (int root = 1; root <= n; ++root) {
+    int queue[MaxVertices];
+    int head = 0;
+    int tail = 0;
+    std::uint32_t seen = Bit(root);
+    queue[tail++] = root;
+    while (head < tail) {
+      const int v = queue[head++];
+      for (std::uint32_t next = graph.adjacent[v] & ~seen; next; next &= next - 1) {
+        const int w = Lowest(next);
+        seen |= Bit(w);
+        graph.parent[root][w] = static_cast<std::uint8_t>(v);
+        queue[tail++] = w;
+      }
+    }
+  }
+  return graph;
+}
+
+ChainedGracefulSearch::ChainedGracefulSearch(const SearchGraph& graph, SearchReporter& reporter)
+    : graph_(graph), reporter_(reporter), untilBreath_(NodesPerBreath) {}
+
+std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>& chains) {
+  const int n = graph_.n;
+  best_.reset();
+  chains_ = &chains;
+  neighbourPairs_.clear();
+  for (int r = 0; r < MaxVertices; ++r) {
+    gapsFromBelow_[r].clear();
+    gapsToAbove_[r].clear();
+  }
+  if (!chains.empty()) PrepareGapBounds(chains.front().members);
+  ordered_ = 0;
+  for (const LabelChain& chain : chains) {
+    for (int v : chain.members) ordered_ |= Bit(v);
+  }
+  std::fill(std::begin(label_), std::end(label_), 0);
+  std::fill(std::begin(vertexAt_), std::end(vertexAt_), 0);
+  freeLabels_ = (Bit(n + 1) - 1) & ~1u;
+  unplaced_ = freeLabels_;
+  allValues_ = (Bit(n) - 1) & ~1u;
+  usedValues_ = 0;
+  // The two ways of branching suit different searches (finding a labeling fast, or proving there
+  // is none), and which one a search is cannot be told in advance: alternate with doubling budgets.
+  // Consecutive searches tend to be alike, so the way that settled the previous one gets the larger
+  // share, and the first budget is sized on the nodes the previous one took.
+  for (long long budget = std::max(MinimumBudget, lastUsed_ * 3 / 2);; budget *= 2) {
+    for (Strategy strategy : {preferred_, Other(preferred_)}) {
+      strategy_ = strategy;
+      const long long given = strategy == preferred_ ? budget : budget / 4;
+      nodesLeft_ = given;
+      const Result r = Descend();
+      if (r == Result::Stopped) return std::nullopt;
+      if (r != Result::OutOfBudget) {
+        preferred_ = strategy;
+        lastUsed_ = given - nodesLeft_;
+        return best_;
+      }
+    }
+  }
+}
+
+ChainedGracefulSearch::Result ChainedGracefulSearch::Complete() {
+  best_.emplace();
+  for (int v = 1; v <= graph_.n; ++v) (*best_)[v] = static_cast<std::uint8_t>(label_[v]);
+  return Result::Found;
+}
+
+// Along a path whose vertices rise in chain order the labels rise too, by distinct edge values,
+// so k edges lift the label by at least 1 + 2 + ... + k.
+void ChainedGracefulSearch::PrepareGapBounds(const std::vector<int>& chain) {
+  int position[MaxVertices + 1];
+  std::fill(std::begin(position), std::end(position), -1);
+  for (int r = 0; r < static_cast<int>(chain.size()); ++r) position[chain[r]] = r;
+  for (int r = 0; r < static_cast<int>(chain.size()); ++r) {
+    for (int s = r + 1; s < static_cast<int>(chain.size()); ++s) {
+      const int high = chain[s];
+      int v = chain[r];
+      int steps = 0;
+      bool rising = true;
+      while (rising && v != high) {
+        const int next = graph_.parent[high][v];
+        rising = next != 0 && position[next] > position[v];
+        v = next;
+        ++steps;
+      }
+      if (rising && steps == 1) neighbourPairs_.push_back({chain[r], high});
+      if (rising && steps >= 2) {
+        gapsFromBelow_[s].push_back({chain[r], steps * (steps + 1) / 2});
+        gapsToAbove_[r].push_back({high, steps * (steps + 1) / 2});
+      }
+    }
+  }
+}
+
+// Exhausted here means "go on".
+ChainedGracefulSearch::Result ChainedGracefulSearch::CountNode() {
+  if (--nodesLeft_ < 0) return Result::OutOfBudget;
+  if (--untilBreath_ <= 0) {
+    untilBreath_ = NodesPerBreath;
+    if (!reporter_.Breathe()) return Result::Stopped;
+  }
+  return Result::Exhausted;
+}
+
+ChainedGracefulSearch::Result ChainedGracefulSearch::Descend() {
+  if (const Result r = CountNode(); r != Result::Exhausted) return r;
+  const std::uint32_t missing = allValues_ & ~usedValues_;
+  if (!missing) return PlaceRest();
+  if (!DomainsFit(missing)) return Result::Exhausted;
+  // Branch where the choices are fewest: on the ways to realise the largest missing value, or on
+  // the labels left to one vertex whose placed neighbours or chain position pin it down.
+  const int value = Highest(missing);
+  int vertex = 0;
+  int fewest = MaxVertices + 1;
+  std::uint32_t vertexLabels = 0;
+  for (std::uint32_t open = unplaced_; open; open &= open - 1) {
+    const int x = Lowest(open);
+    const bool ordered = ordered_ & Bit(x);
+    if (!ordered && !(graph_.adjacent[x] & ~unplaced_)) continue;
+    std::uint32_t labels = domain_[x];
+    if (ordered) labels &= (Bit(high_[x] + 1) - 1) & ~(Bit(low_[x]) - 1);
+    const int count = std::popcount(labels);
+    if (count == 0) return Result::Exhausted;
+    if (count < fewest && (count <= 1 || strategy_ == Strategy::FewestChoices)) {
+      fewest = count;
+      vertex = x;
+      vertexLabels = labels;
+    }
+  }
+  const bool byVertex = vertex && (fewest <= 1 || fewest < ValueOptions(value));
+  if (byVertex) {
+    for (; vertexLabels; vertexLabels &= vertexLabels - 1) {
+      const Result r = TryVertex(vertex, Lowest(vertexLabels));
+      if (r != Result::Exhausted) return r;
+    }
+    return Result::Exhausted;
+  }
+  for (int a = 1; a + value <= graph_.n; ++a) {
+    const int b = a + value;
+    const int x = vertexAt_[a];
+    const int y = vertexAt_[b];
+    if (x && y) continue;
+    if (x || y) {
+      const int anchor = x ? x : y;
+      const int label = x ? b : a;
+      for (std::uint32_t next = graph_.adjacent[anchor] & unplaced_; next; next &= next - 1) {
+        const Result r = TryVertex(Lowest(next), label);
+        if (r != Result::Exhausted) return r;
+      }
+      continue;
+    }
+    for (const Edge& e : graph_.edges) {
+      if (!(unplaced_ & Bit(e.a)) || !(unplaced_ & Bit(e.b))) continue;
+      Result r = TryEdge(e.a, a, e.b, b);
+      if (r == Result::Exhausted) r = TryEdge(e.b, a, e.a, b);
+      if (r != Result::Exhausted) return r;
+    }
+  }
+  return Result::Exhausted;
+}
+
+int ChainedGracefulSearch::ValueOptions(int value) const {
+  int options = 0;
+  int unplacedEdges = -1;
+  for (int a = 1; a + value <= graph_.n; ++a) {
+    const int x = vertexAt_[a];
+    const int y = vertexAt_[a + value];
+    if (x && y) continue;
+    if (x || y) {
+      options += std::popcount(graph_.adjacent[x ? x : y] & unplaced_);
+      continue;
+    }
+    if (unplacedEdges < 0) {
+      unplacedEdges = 0;
+      for (const Edge& e : graph_.edges) unplacedEdges += (unplaced_ & Bit(e.a)) && (unplaced_ & Bit(e.b));
+    }
+    options += 2 * unplacedEdges;
+  }
+  return options;
+}
+
+// An unplaced vertex next to placed ones can only take a free label that differs from each placed
+// neighbour's by a missing value; with these domains the chains are checked again, more tightly.
+bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
+  std::uint64_t mirrored = 0;
+  for (std::uint32_t m = missing; m; m &= m - 1) mirrored |= std::uint64_t{1} << (63 - Lowest(m));
+  for (std::uint32_t open = unplaced_; open; open &= open - 1) {
+    const int x = Lowest(open);
+    std::uint32_t domain = freeLabels_;
+    for (std::uint32_t placed = graph_.adjacent[x] & ~unplaced_; placed; placed &= placed - 1) {
+      const int label = label_[Lowest(placed)];
+      domain &= static_cast<std::uint32_t>((std::uint64_t{missing} << label) | (mirrored >> (63 - label)));
+    }
+    if (!domain) return false;
+    domain_[x] = domain;
+  }
+  useDomains_ = true;
+  const bool fit = ChainsFit();
+  useDomains_ = false;
+  if (!fit) return false;
+  // Neighbours in the first chain whose edge is still unrealised differ by a missing value at most.
+  const int largest = Highest(missing);
+  for (const auto& [low, high] : neighbourPairs_) {
+    if ((unplaced_ & (Bit(low) | Bit(high))) && low_[high] - high_[low] > largest) return false;
+  }
+  return true;
+}
+
+// Every value is realised, so only isolated vertices can be left; they take the free labels.
+ChainedGracefulSearch::Result ChainedGracefulSearch::PlaceRest() {
+  if (!unplaced_) return Complete();
+  if (const Result r = CountNode(); r != Result::Exhausted) return r;
+  const int vertex = Lowest(unplaced_);
+  for (std::uint32_t labels = freeLabels_; labels; labels &= labels - 1) {
+    if (!Place(vertex, Lowest(labels))) continue;
+    const Result r = PlaceRest();
+    Unplace(vertex);
+    if (r != Result::Exhausted) return r;
+  }
+  return Result::Exhausted;
+}
+
+ChainedGracefulSearch::Result ChainedGracefulSearch::TryVertex(int vertex, int label) {
+  if (!Place(vertex, label)) return Result::Exhausted;
+  const Result r = Descend();
+  Unplace(vertex);
+  return r;
+}
+
+ChainedGracefulSearch::Result ChainedGracefulSearch::TryEdge(int first, int firstLabel, int second,
+                                                             int secondLabel) {
+  if (!Place(first, firstLabel)) return Result::Exhausted;
+  const Result r = TryVertex(second, secondLabel);
+  Unplace(first);
+  return r;
+}
+
+bool ChainedGracefulSearch::Place(int vertex, int label) {
+  std::uint32_t added = 0;
+  for (std::uint32_t placed = graph_.adjacent[vertex] & ~unplaced_; placed; placed &= placed - 1) {
+    const std::uint32_t value = Bit(std::abs(label - label_[Lowest(placed)]));
+    if ((usedValues_ | added) & value) return false;
+    added |= value;
+  }
+  label_[vertex] = label;
+  vertexAt_[label] = vertex;
+  freeLabels_ &= ~Bit(label);
+  unplaced_ &= ~Bit(vertex);
+  usedValues_ |= added;
+  valuesAddedBy_[vertex] = added;
+  if (ChainsFit()) return true;
+  Unplace(vertex);
+  return false;
+}
+
+void ChainedGracefulSearch::Unplace(int vertex) {
+  const int label = label_[vertex];
+  usedValues_ &= ~valuesAddedBy_[vertex];
+  unplaced_ |= Bit(vertex);
+  freeLabels_ |= Bit(label);
+  vertexAt_[label] = 0;
+  label_[vertex] = 0;
+}
+
+// Gives each chain member the lowest label it could still get (members below it take the free
+// labels first) and the highest one likewise from above; a member whose range is empty is dead.
+bool ChainedGracefulSearch::ChainsFit() {
+  const int n = graph_.n;
+  bool first = true;
+  for (const LabelChain& chain : *chains_) {
+    const std::vector<int>& members = chain.members;
+    const int size = static_cast<int>(members.size());
+    int below = 0;
+    for (int r = 0; r < size; ++r) {
+      const int x = members[r];
+      int bound = below + 1;
+      if (first) {
+        for (const GapBound& g : gapsFromBelow_[r]) bound = std::max(bound, low_[g.other] + g.gap);
+      }
+      if (bound > n) return false;
+      if (label_[x]) {
+        if (label_[x] < bound) return false;
+        low_[x] = label_[x];
+      } else {
+        const std::uint32_t options = Options(x) & ~(Bit(bound) - 1);
+        if (!options) return false;
+        low_[x] = Lowest(options);
+      }
+      below = low_[x];
+    }
+    int above = n + 1;
+    for (int r = size - 1; r >= 0; --r) {
+      const int x = members[r];
+      int bound = above - 1;
+      if (first) {
+        for (const GapBound& g : gapsToAbove_[r]) bound = std::min(bound, high_[g.other] - g.gap);
+      }
+      if (bound < 1) return false;
+      if (label_[x]) {
+        if (label_[x] > bound) return false;
+        high_[x] = label_[x];
+      } else {
+        const std::uint32_t options = Options(x) & (Bit(bound + 1) - 1);
+        if (!options) return false;
+        high_[x] = Highest(options);
+        if (high_[x] < low_[x]) return false;
+      }
+      above = high_[x];
+    }
+    first = false;
+  }
+  return true;
+}
+
+namespace {
+
+// Pendant paths of one length hanging from one vertex, none of whose vertices is ordered by the
+// chain, can trade places in any labeling; keeping their first vertices in rising label order
+// leaves one labeling of each such family to look at.
+std::vector<LabelChain> LegOrders(const SearchGraph& graph, std::uint32_t constrained) {
+  const int n = graph.n;
+  std::vector<LabelChain> orders;
+  for (int hub = 1; hub <= n; ++hub) {
+    std::vector<int> firstByLength[MaxVertices + 1];
+    for (std::uint32_t next = graph.adjacent[hub]; next; next &= next - 1) {
+      const int start = std::countr_zero(next);
+      int previous = hub;
+      int current = start;
+      int length = 1;
+      while (!(constrained & Bit(current)) && std::popcount(graph.adjacent[current]) == 2 && length <= n) {
+        const int following = std::countr_zero(graph.adjacent[current] & ~Bit(previous));
+        if (following == hub) break;
+        previous = current;
+        current = following;
+        ++length;
+      }
+      if (!(constrained & Bit(current)) && std::popcount(graph.adjacent[current]) == 1) {
+        firstByLength[length].push_back(start);
+      }
+    }
+    for (const std::vector<int>& firsts : firstByLength) {
+      if (firsts.size() >= 2) orders.push_back({firsts});
+    }
+  }
+  return orders;
+}
+
+std::vector<LabelChain> Constraints(const SearchGraph& graph, const std::vector<int>& chain) {
+  std::uint32_t constrained = 0;
+  for (int v : chain) constrained |= Bit(v);
+  std::vector<LabelChain> constraints{{chain}};
+  for (LabelChain& order : LegOrders(graph, constrained)) constraints.push_back(std::move(order));
+  return constraints;
+}
+
+}  // namespace
+
+std::optional<Labels> FirstGracefulLabelingInCandidateOrder(int n, const std::vector<Edge>& edges,
+                                                            SearchReporter& reporter) {
+  const std::optional<SearchGraph> graph = MakeSearchGraph(n, edges);
+  if (!graph) return std::nullopt;
+  ChainedGracefulSearch search(*graph, reporter);
+  std::vector<int> chain{n};
+  std::optional<Labels> witness = search.Find(Constraints(*graph, chain));
+  if (!witness) return std::nullopt;
+  for (int vertex = n - 1; vertex >= 1; --vertex) {
+    int best = 0;
+    for (int member : chain) best += (*witness)[member] < (*witness)[vertex];
+    for (int below = 0; below < best; ++below) {
+      std::vector<int> trial = chain;
+      trial.insert(trial.begin() + below, vertex);
+      if (std::optional<Labels> better = search.Find(Constraints(*graph, trial))) {
+        witness = better;
+        best = below;
+        break;
+      }
+      if (reporter.Stopped()) return std::nullopt;
+    }
+    chain.insert(chain.begin() + best, vertex);
+  }
+  return witness;
+}
+
+}  // namespace baseline
