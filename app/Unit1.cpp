@@ -151,7 +151,6 @@ bool TForm1::Breathe() {
 }
 
 void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
-  phase_ = phase;
   switch (phase) {
     case WindowPhase::Editing:
       Button1->setEnabled(true);

@@ -39,7 +39,6 @@ class TForm1 : public QWidget {
   const ProgramState& State() const { return state_; }
   // True while the search or the comparison of a proposal runs.
   bool Busy() const { return busy_; }
-  WindowPhase Phase() const { return phase_; }
   // The extra commands after their dialogs, for tests: false when the file could not be written.
   bool SavePictureTo(const QString& path);
   void PutRandomTree(int n);
@@ -73,6 +72,8 @@ class TForm1 : public QWidget {
 
   // The commands beyond the fixed controls, in the context menu and on shortcuts.
   QAction* AddExtraCommand(const std::string& text, const QKeySequence& shortcut, void (TForm1::*command)());
+  // Whether a search may start now: "Hľadať a navrhnúť riešenie" is shown and can be pressed.
+  bool SearchOffered() const;
   // Enables each extra command exactly when it makes sense.
   void UpdateExtraCommands();
   // "Navrhnúť najpodobnejšie riešenie": the graceful labeling closest to the filling.
@@ -118,7 +119,6 @@ class TForm1 : public QWidget {
   static constexpr int ProposalLastLineTop = 124;
 
   ProgramState state_;
-  WindowPhase phase_ = WindowPhase::Editing;
   bool button2Default_ = false;
   bool busy_ = false;
   bool closing_ = false;

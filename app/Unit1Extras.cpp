@@ -72,11 +72,13 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   menu.exec(event->globalPos());
 }
 
+bool TForm1::SearchOffered() const { return !busy_ && !Button3->isHidden() && Button3->isEnabled(); }
+
 void TForm1::UpdateExtraCommands() {
   // Before the commands exist, the window's construction is still setting its controls up.
   if (!aboutAction_) return;
   // Offered wherever "Hľadať a navrhnúť riešenie" can be pressed.
-  closestAction_->setEnabled(!Button3->isHidden() && Button3->isEnabled() && !busy_);
+  closestAction_->setEnabled(SearchOffered());
   const bool treeDrawn = state_.VertexCount >= 2;
   saveAction_->setEnabled(treeDrawn && !busy_);
   copyAction_->setEnabled(treeDrawn && !busy_);
@@ -132,7 +134,7 @@ void TForm1::PutRandomTree(int n) {
 }
 
 void TForm1::ProposeClosest() {
-  if (busy_ || Button3->isHidden() || !Button3->isEnabled() || !ReadAndValidateFilling()) return;
+  if (!SearchOffered() || !ReadAndValidateFilling()) return;
   SetSearching(true);
   ClearStatusLabels();
   SetLabelText(Label1, texts::ClosestWaitingText);

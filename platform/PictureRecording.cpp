@@ -27,42 +27,31 @@ void PictureRecording::SetFont(const std::string& face, int height) {
   style_.fontHeight = height;
 }
 
+PictureRecording::Operation PictureRecording::Shape(Kind kind, int x1, int y1, int x2, int y2, QRect bounds,
+                                                    bool opaque) const {
+  return {kind, x1, y1, x2, y2, 0, FillMode::Surface, {}, style_, bounds, opaque};
+}
+
+void PictureRecording::Draw(Operation operation) {
+  Paint(operation, *live_);
+  Add(std::move(operation));
+}
+
 void PictureRecording::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
   const int pen = style_.penWidth;
   const int before = pen / 2;
   const int last = std::max(0, pen - 1 - before);  // how far the outline reaches past x2 - 1
-  Operation o{Kind::Rectangle,
-              x1,
-              y1,
-              x2,
-              y2,
-              0,
-              FillMode::Surface,
-              {},
-              style_,
-              QRect(QPoint(x1 - before, y1 - before), QPoint(x2 - 1 + last, y2 - 1 + last)),
-              style_.brushStyle == BrushStyle::Solid};
-  Paint(o, *live_);
-  Add(std::move(o));
+  Draw(Shape(Kind::Rectangle, x1, y1, x2, y2,
+             QRect(QPoint(x1 - before, y1 - before), QPoint(x2 - 1 + last, y2 - 1 + last)),
+             style_.brushStyle == BrushStyle::Solid));
 }
 
 void PictureRecording::Ellipse(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
   const int pen = style_.penWidth;
-  Operation o{Kind::Ellipse,
-              x1,
-              y1,
-              x2,
-              y2,
-              0,
-              FillMode::Surface,
-              {},
-              style_,
-              QRect(QPoint(x1 - pen, y1 - pen), QPoint(x2 + pen, y2 + pen)),
-              false};
-  Paint(o, *live_);
-  Add(std::move(o));
+  Draw(Shape(Kind::Ellipse, x1, y1, x2, y2, QRect(QPoint(x1 - pen, y1 - pen), QPoint(x2 + pen, y2 + pen)),
+             false));
 }
 
 void PictureRecording::MoveTo(int x, int y) {
@@ -72,26 +61,17 @@ void PictureRecording::MoveTo(int x, int y) {
 
 void PictureRecording::LineTo(int x, int y) {
   const int pad = style_.penWidth + 1;
-  Operation o{Kind::Line,
-              x_,
-              y_,
-              x,
-              y,
-              0,
-              FillMode::Surface,
-              {},
-              style_,
-              QRect(QPoint(std::min(x_, x) - pad, std::min(y_, y) - pad),
-                    QPoint(std::max(x_, x) + pad, std::max(y_, y) + pad)),
-              false};
-  Paint(o, *live_);
+  const QRect bounds(QPoint(std::min(x_, x) - pad, std::min(y_, y) - pad),
+                     QPoint(std::max(x_, x) + pad, std::max(y_, y) + pad));
+  Draw(Shape(Kind::Line, x_, y_, x, y, bounds, false));
   x_ = x;
   y_ = y;
-  Add(std::move(o));
 }
 
 void PictureRecording::FloodFill(int x, int y, Color color, FillMode mode) {
-  Operation o{Kind::Fill, x, y, x, y, color, mode, {}, style_, {}, false};
+  Operation o = Shape(Kind::Fill, x, y, x, y, {}, false);
+  o.fillColor = color;
+  o.fillMode = mode;
   Paint(o, *live_);
   // A fill that repainted nothing has no effect to replay.
   if (live_->LastFillBounds().isEmpty()) return;
@@ -101,8 +81,8 @@ void PictureRecording::FloodFill(int x, int y, Color color, FillMode mode) {
 }
 
 void PictureRecording::TextOut(int x, int y, const std::string& text) {
-  Operation o{
-      Kind::Text, x, y, x, y, 0, FillMode::Surface, text, style_, {}, style_.brushStyle == BrushStyle::Solid};
+  Operation o = Shape(Kind::Text, x, y, x, y, {}, style_.brushStyle == BrushStyle::Solid);
+  o.text = text;
   Paint(o, *live_);
   o.bounds = live_->TextBox(x, y, text);
   if (o.bounds.isEmpty()) return;

@@ -61,6 +61,10 @@ class PictureRecording : public Canvas {
     bool opaque;   // it repaints every pixel of `bounds`
   };
 
+  // An operation of the current style; fills and texts add what else they need.
+  Operation Shape(Kind kind, int x1, int y1, int x2, int y2, QRect bounds, bool opaque) const;
+  // Paints the operation on the live picture and keeps it.
+  void Draw(Operation operation);
   void Add(Operation operation);
   static void Paint(const Operation& operation, QImageCanvas& canvas);
 

@@ -4,27 +4,35 @@
 #include <random>
 #include <utility>
 
-std::vector<Edge> RandomTreeEdges(int n, const RandomBelow& random) {
-  n = std::clamp(n, 2, MaxVertices);
-  // Labeled trees on n vertices correspond one to one to sequences of n - 2 vertex numbers
-  // (Prüfer), so a uniform sequence gives a uniform tree.
-  std::vector<int> sequence(static_cast<std::size_t>(n - 2));
-  for (int& v : sequence) v = 1 + random(n);
+std::vector<Edge> PruferTreeEdges(int n, const std::vector<int>& sequence) {
   std::vector<int> degree(static_cast<std::size_t>(n + 1), 1);
   for (int v : sequence) ++degree[v];
   std::vector<Edge> edges;
   const auto join = [&edges](int a, int b) {
     edges.push_back({static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b)});
   };
+  // Each entry takes the smallest leaf left; the last two leaves join at the end.
+  const auto smallestLeafFrom = [&degree](int from) {
+    return static_cast<int>(std::find(degree.begin() + from, degree.end(), 1) - degree.begin());
+  };
   for (int v : sequence) {
-    const int leaf = static_cast<int>(std::find(degree.begin() + 1, degree.end(), 1) - degree.begin());
+    const int leaf = smallestLeafFrom(1);
     join(leaf, v);
     --degree[leaf];
     --degree[v];
   }
-  const int last = static_cast<int>(std::find(degree.begin() + 1, degree.end(), 1) - degree.begin());
-  const int other = static_cast<int>(std::find(degree.begin() + last + 1, degree.end(), 1) - degree.begin());
-  join(last, other);
+  const int last = smallestLeafFrom(1);
+  join(last, smallestLeafFrom(last + 1));
+  return edges;
+}
+
+std::vector<Edge> RandomTreeEdges(int n, const RandomBelow& random) {
+  n = std::clamp(n, 2, MaxVertices);
+  // Labeled trees on n vertices correspond one to one to sequences of n - 2 vertex numbers
+  // (Prüfer), so a uniform sequence gives a uniform tree.
+  std::vector<int> sequence(static_cast<std::size_t>(n - 2));
+  for (int& v : sequence) v = 1 + random(n);
+  std::vector<Edge> edges = PruferTreeEdges(n, sequence);
   // The decoding lists leaves first; shuffled, the lines give nothing of the tree away.
   for (int k = static_cast<int>(edges.size()) - 1; k > 0; --k) std::swap(edges[k], edges[random(k + 1)]);
   for (Edge& e : edges) {

@@ -9,6 +9,9 @@
 // A uniformly random integer in 0..bound-1.
 using RandomBelow = std::function<int(int bound)>;
 
+// The labeled tree of a Prüfer sequence (n - 2 entries, each 1..n), edges in decoding order.
+std::vector<Edge> PruferTreeEdges(int n, const std::vector<int>& sequence);
+
 // The edges of a uniformly random labeled tree on n vertices (n is kept within 2..20), in random
 // order and orientation.
 std::vector<Edge> RandomTreeEdges(int n, const RandomBelow& random);

@@ -40,7 +40,7 @@ TEST(OrderedSearchLong, MatchesThePlainEnumerationOnRandomTreesOfEightAndNineVer
     for (int k = 0; k < 400; ++k) {
       std::vector<int> sequence(n - 2);
       for (int& v : sequence) v = std::uniform_int_distribution<int>(1, n)(random);
-      ExpectOrderedMatchesPlain(n, PruferTree(n, sequence));
+      ExpectOrderedMatchesPlain(n, PruferTreeEdges(n, sequence));
     }
   }
 }

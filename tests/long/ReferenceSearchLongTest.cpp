@@ -64,7 +64,7 @@ TEST(ReferenceSearch, AgreesWithTheFastSearchOnRandomTreesOfFourteenToSixteenVer
     for (int k = 0; k < 12; ++k) {
       std::vector<int> sequence(n - 2);
       for (int& v : sequence) v = std::uniform_int_distribution<int>(1, n)(random);
-      const std::vector<Edge> tree = PruferTree(n, sequence);
+      const std::vector<Edge> tree = PruferTreeEdges(n, sequence);
       EXPECT_EQ(FastAnswer(n, tree), Answer(ReferenceFirstGracefulLabeling(n, tree), n)) << n << " " << k;
     }
   }

@@ -28,7 +28,7 @@ inline std::string ProposalText(int n, const std::vector<Labels>& store, const L
 inline std::vector<Edge> RandomTree(int n, std::mt19937& random) {
   std::vector<int> sequence(n - 2);
   for (int& v : sequence) v = std::uniform_int_distribution<int>(1, n)(random);
-  return PruferTree(n, sequence);
+  return PruferTreeEdges(n, sequence);
 }
 
 // n-1 random edges without loops: mostly cycles and parts apart, sometimes a repeated edge.

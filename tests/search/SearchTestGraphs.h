@@ -7,33 +7,14 @@
 
 #include "search/GracefulSearch.h"
 #include "support/TestTrees.h"
-
-// The labeled tree of a Prüfer sequence (entries 1..n, length n-2).
-inline std::vector<Edge> PruferTree(int n, const std::vector<int>& sequence) {
-  std::vector<int> degree(n + 1, 1);
-  for (int v : sequence) ++degree[v];
-  std::vector<Edge> edges;
-  for (int v : sequence) {
-    int leaf = 1;
-    while (degree[leaf] != 1) ++leaf;
-    edges.push_back({static_cast<std::uint8_t>(leaf), static_cast<std::uint8_t>(v)});
-    --degree[leaf];
-    --degree[v];
-  }
-  int a = 1;
-  while (degree[a] != 1) ++a;
-  int b = a + 1;
-  while (degree[b] != 1) ++b;
-  edges.push_back({static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b)});
-  return edges;
-}
+#include "tree/RandomTree.h"
 
 // Every labeled tree on n vertices, one per Prüfer sequence.
 inline std::vector<std::vector<Edge>> AllLabeledTrees(int n) {
   std::vector<std::vector<Edge>> trees;
   std::vector<int> sequence(n - 2, 1);
   for (;;) {
-    trees.push_back(PruferTree(n, sequence));
+    trees.push_back(PruferTreeEdges(n, sequence));
     int k = 0;
     while (k < n - 2 && sequence[k] == n) sequence[k++] = 1;
     if (k == n - 2) return trees;
