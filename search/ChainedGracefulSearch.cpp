@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <limits>
+#include <system_error>
+#include <thread>
 
 namespace {
 
 // Search nodes between two calls of breathe(): a node costs well under a microsecond.
 constexpr int NodesPerBreath = 1024;
-constexpr long long MinimumBudget = 4096;
+// Nodes of the first, single-threaded try at a question: about a third of a millisecond.
+constexpr long long FirstTryBudget = 4096;
 
 std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
 int Lowest(std::uint32_t mask) { return std::countr_zero(mask); }
@@ -56,11 +60,25 @@ std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges
 ChainedGracefulSearch::ChainedGracefulSearch(const SearchGraph& graph, SearchReporter& reporter)
     : graph_(graph), reporter_(reporter), untilBreath_(NodesPerBreath) {}
 
+ChainedGracefulSearch::~ChainedGracefulSearch() = default;
+
 std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>& chains,
                                                   long long nodeLimit) {
-  const int n = graph_.n;
   best_.reset();
   gaveUp_ = false;
+  Prepare(chains);
+  if (Count(broken_) > maxBroken_) return std::nullopt;
+  // Most questions are settled within a few thousand nodes, too few to be worth a second thread.
+  const long long firstTry = nodeLimit < 0 ? FirstTryBudget : std::min(FirstTryBudget, nodeLimit);
+  Result r = Run(Strategy::LargestValue, firstTry);
+  if (r == Result::OutOfBudget && firstTry != nodeLimit) r = Race(chains, nodeLimit);
+  if (r == Result::Stopped) return std::nullopt;
+  gaveUp_ = r == Result::OutOfBudget;
+  return best_;
+}
+
+void ChainedGracefulSearch::Prepare(const std::vector<LabelChain>& chains) {
+  const int n = graph_.n;
   chains_ = &chains;
   neighbourPairs_.clear();
   for (int r = 0; r < MaxVertices; ++r) {
@@ -82,35 +100,52 @@ std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>&
   for (std::uint32_t p = pinned_; p; p &= p - 1) {
     if (!pin_[Lowest(p)]) broken_ |= Bit(Lowest(p));
   }
-  if (Count(broken_) > maxBroken_) return std::nullopt;
-  // The two ways of branching suit different searches (finding a labeling fast, or proving there
-  // is none), and which one a search is cannot be told in advance: alternate with doubling budgets.
-  // Consecutive searches tend to be alike, so the way that settled the previous one gets the larger
-  // share, and the first budget is sized generously on the nodes the previous one took (restarts
-  // cost more than overshooting).
-  long long spent = 0;
-  for (long long budget = std::max(MinimumBudget, lastUsed_ * 6);; budget *= 2) {
-    for (Strategy strategy : {preferred_, Other(preferred_)}) {
-      strategy_ = strategy;
-      long long given = strategy == preferred_ ? budget : budget / 4;
-      if (nodeLimit >= 0) given = std::min(given, nodeLimit - spent);
-      nodesLeft_ = given;
-      const Result r = Descend();
-      spent += given - nodesLeft_;
-      if (r == Result::Stopped) return std::nullopt;
-      if (r != Result::OutOfBudget) {
-        if (nodeLimit < 0) {
-          preferred_ = strategy;
-          lastUsed_ = given - nodesLeft_;
-        }
-        return best_;
-      }
-      if (nodeLimit >= 0 && spent >= nodeLimit) {
-        gaveUp_ = true;
-        return std::nullopt;
-      }
-    }
+}
+
+ChainedGracefulSearch::Result ChainedGracefulSearch::Run(Strategy strategy, long long nodeLimit) {
+  strategy_ = strategy;
+  nodesLeft_ = nodeLimit < 0 ? std::numeric_limits<long long>::max() : nodeLimit;
+  return Descend();
+}
+
+// This thread goes on with LargestValue, the rival takes FewestChoices; the first to answer (or a
+// stop from the window) sets answered_, and the other side unwinds as Overtaken. Either answer is
+// right: both sides decide the same question.
+ChainedGracefulSearch::Result ChainedGracefulSearch::Race(const std::vector<LabelChain>& chains,
+                                                          long long nodeLimit) {
+  if (!rival_) {
+    quietReporter_ = std::make_unique<SearchReporter>(quietHooks_);
+    rival_ = std::make_unique<ChainedGracefulSearch>(graph_, *quietReporter_);
   }
+  rival_->SetPins(pinLabels_, maxBroken_);
+  rival_->best_.reset();
+  rival_->Prepare(chains);
+  std::atomic<bool> answered{false};
+  answered_ = &answered;
+  rival_->answered_ = &answered;
+  Result theirs = Result::OutOfBudget;
+  std::thread rival;
+  try {
+    rival = std::thread([&] {
+      theirs = rival_->Run(Strategy::FewestChoices, nodeLimit);
+      if (theirs != Result::Overtaken && theirs != Result::OutOfBudget) answered = true;
+    });
+  } catch (const std::system_error&) {
+    // No thread to be had: this side alone still answers the question.
+    answered_ = nullptr;
+    rival_->answered_ = nullptr;
+    Prepare(chains);
+    return Run(Strategy::LargestValue, nodeLimit);
+  }
+  Prepare(chains);
+  Result ours = Run(Strategy::LargestValue, nodeLimit);
+  if (ours != Result::Overtaken && ours != Result::OutOfBudget) answered = true;
+  rival.join();
+  answered_ = nullptr;
+  rival_->answered_ = nullptr;
+  if (ours == Result::Stopped || ours == Result::Found || ours == Result::Exhausted) return ours;
+  if (theirs == Result::Found) best_ = rival_->best_;
+  return theirs == Result::Overtaken ? Result::OutOfBudget : theirs;
 }
 
 ChainedGracefulSearch::Result ChainedGracefulSearch::Complete() {
@@ -148,6 +183,7 @@ void ChainedGracefulSearch::PrepareGapBounds(const std::vector<int>& chain) {
 
 std::optional<ChainedGracefulSearch::Result> ChainedGracefulSearch::CountNode() {
   if (--nodesLeft_ < 0) return Result::OutOfBudget;
+  if (answered_ && answered_->load(std::memory_order_relaxed)) return Result::Overtaken;
   if (--untilBreath_ <= 0) {
     untilBreath_ = NodesPerBreath;
     if (!reporter_.Breathe()) return Result::Stopped;
@@ -404,6 +440,7 @@ void ChainedGracefulSearch::SetPins(const Labels& pins, int maxBroken) {
     if (pin_[v]) pinnedAt_[pin_[v]] |= Bit(v);
   }
   maxBroken_ = maxBroken;
+  pinLabels_ = pins;
   forced_ = 0;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -37,9 +39,17 @@ struct LabelChain {
 // the chains, so any further requirement (a label a vertex should keep, say) only needs a check of
 // its own next to these: in Place() for a placed vertex, in DomainsFit() for a bound on what the
 // unplaced vertices can still meet.
+//
+// The two ways of branching suit different questions, and which one answers a question fast cannot
+// be told in advance. A question that outlasts a short first try is raced: a second search object
+// (the rival) runs the other way on a thread of its own, and the first answer ends both. Only this
+// object's thread calls the reporter.
 class ChainedGracefulSearch {
  public:
   ChainedGracefulSearch(const SearchGraph& graph, SearchReporter& reporter);
+  ~ChainedGracefulSearch();
+  ChainedGracefulSearch(const ChainedGracefulSearch&) = delete;
+  ChainedGracefulSearch& operator=(const ChainedGracefulSearch&) = delete;
 
   // nullopt when no such labeling exists, the reporter was told to stop, or the search gave up
   // after about nodeLimit nodes (a negative limit: never).
@@ -58,11 +68,15 @@ class ChainedGracefulSearch {
     int other;
     int gap;
   };
-  enum class Result { Exhausted, Found, Stopped, OutOfBudget };
+  enum class Result { Exhausted, Found, Stopped, OutOfBudget, Overtaken };
   // LargestValue branches on the ways to realise the largest missing value unless a vertex has
   // a single label left; FewestChoices branches on a vertex whenever its labels are fewer.
   enum class Strategy { LargestValue, FewestChoices };
 
+  void Prepare(const std::vector<LabelChain>& chains);
+  // One search of the prepared question; Overtaken when `answered_` is set by the other side first.
+  Result Run(Strategy strategy, long long nodeLimit);
+  Result Race(const std::vector<LabelChain>& chains, long long nodeLimit);
   Result Complete();
   void PrepareGapBounds(const std::vector<int>& chain);
   // Where an unplaced chain member may take its label from.
@@ -131,14 +145,16 @@ class ChainedGracefulSearch {
   std::uint32_t broken_ = 0;
   std::uint32_t brokenBy_[MaxVertices + 1] = {};
   std::uint32_t forced_ = 0;
+  Labels pinLabels_{};
   int untilBreath_ = 0;
-  static Strategy Other(Strategy s) {
-    return s == Strategy::LargestValue ? Strategy::FewestChoices : Strategy::LargestValue;
-  }
   Strategy strategy_ = Strategy::LargestValue;
-  Strategy preferred_ = Strategy::LargestValue;
   long long nodesLeft_ = 0;
-  long long lastUsed_ = 0;
   std::optional<Labels> best_;
   bool gaveUp_ = false;
+  // During a race: set by whichever side answers first (or is told to stop), read by both.
+  std::atomic<bool>* answered_ = nullptr;
+  // The rival and its reporter, which never breathes (the window is this thread's alone).
+  SearchHooks quietHooks_;
+  std::unique_ptr<SearchReporter> quietReporter_;
+  std::unique_ptr<ChainedGracefulSearch> rival_;
 };
