@@ -34,6 +34,8 @@ void TForm1::CreateWindow() {
   QFont::insertSubstitution("Arial", "Liberation Sans");
   setObjectName("Form1");
   setWindowTitle(Q(texts::WindowCaption));
+  // No maximize: the hints say so and IceWM, for one, draws no such button. Openbox 3.6 still draws
+  // an inert one beside a minimize button, whatever the hints (its title-bar layout does it).
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(857, 516);
