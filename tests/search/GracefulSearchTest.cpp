@@ -154,6 +154,21 @@ TEST(GracefulSearch, StopsWhenTheWindowSaysSo) {
   }
 }
 
+// Deep into the search of a hard spider, a question is raced on two threads: a stop must end both.
+TEST(GracefulSearch, StopsInTheMiddleOfARacedQuestion) {
+  const std::vector<Edge> spider = {{1, 2},   {2, 3},   {3, 4},   {4, 5},   {5, 6},  {6, 7},   {1, 8},
+                                    {8, 9},   {9, 10},  {10, 11}, {11, 12}, {1, 13}, {13, 14}, {14, 15},
+                                    {15, 16}, {16, 17}, {1, 18},  {18, 19}, {19, 20}};
+  for (int stopAt : {40, 400}) {
+    int calls = 0;
+    const SearchOutcome outcome =
+        FindGracefulLabelings(20, spider, {nullptr, [&] { return ++calls < stopAt; }});
+    EXPECT_TRUE(outcome.stopped) << stopAt;
+    EXPECT_EQ(calls, stopAt);
+    EXPECT_TRUE(outcome.solutions.empty());
+  }
+}
+
 TEST(GracefulSearch, BreathesRegularlyDuringLongSearches) {
   int calls = 0;
   const SearchOutcome outcome =
