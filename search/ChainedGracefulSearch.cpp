@@ -69,7 +69,7 @@ std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>&
   gaveUp_ = false;
   Prepare(chains);
   if (Count(broken_) > maxBroken_) return std::nullopt;
-  // Most questions are settled within a few thousand nodes, too few to be worth a second thread.
+  // Most questions are settled within a thousand nodes or so, too few to be worth a second thread.
   const long long firstTry = nodeLimit < 0 ? FirstTryBudget : std::min(FirstTryBudget, nodeLimit);
   Result r = Run(Strategy::LargestValue, firstTry);
   if (r == Result::OutOfBudget && firstTry != nodeLimit) r = Race(chains, nodeLimit);
