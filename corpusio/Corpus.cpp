@@ -21,6 +21,26 @@ void SetError(std::string* error, const std::string& path, int lineNumber, const
   if (error) *error = path + ":" + std::to_string(lineNumber) + ": " + what;
 }
 
+// Hands each non-blank line to `read`, which answers what is wrong with it or "". False, with the
+// error set, when the file cannot be read or a line is refused.
+template <typename Read>
+bool ReadLines(const std::string& path, std::string* error, Read read) {
+  std::ifstream in(path);
+  if (!in) {
+    SetError(error, path, 0, "cannot be read");
+    return false;
+  }
+  std::string line;
+  for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
+    if (IsBlank(line)) continue;
+    if (const std::string what = read(line); !what.empty()) {
+      SetError(error, path, lineNumber, what);
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string ParseTreeLine(const std::string& line, TreeLine& tree) {
@@ -75,55 +95,35 @@ std::string ParseFillingLine(const std::string& line, TreeLine& tree, Labels& fi
 }
 
 std::vector<CorpusTree> ReadCorpus(const std::string& path, std::string* error) {
-  std::ifstream in(path);
-  if (!in) {
-    SetError(error, path, 0, "cannot be read");
-    return {};
-  }
   std::vector<CorpusTree> trees;
   std::string family;
-  std::string line;
-  for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
-    if (IsBlank(line)) continue;
+  const bool read = ReadLines(path, error, [&](const std::string& line) -> std::string {
     if (line[0] == '#') {
       if (line.rfind("# family ", 0) == 0) family = line.substr(9);
-      continue;
-    }
-    CorpusTree tree{family, line, {}};
-    if (const std::string what = ParseTreeLine(line, tree.tree); !what.empty()) {
-      SetError(error, path, lineNumber, what);
       return {};
     }
-    trees.push_back(std::move(tree));
-  }
-  return trees;
+    CorpusTree tree{family, line, {}};
+    std::string what = ParseTreeLine(line, tree.tree);
+    if (what.empty()) trees.push_back(std::move(tree));
+    return what;
+  });
+  return read ? trees : std::vector<CorpusTree>{};
 }
 
 std::vector<ExpectedAnswer> ReadExpectedAnswers(const std::string& path, std::string* error) {
-  std::ifstream in(path);
-  if (!in) {
-    SetError(error, path, 0, "cannot be read");
-    return {};
-  }
   std::vector<ExpectedAnswer> answers;
-  std::string line;
-  for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
-    if (IsBlank(line) || line[0] == '#') continue;
+  const bool read = ReadLines(path, error, [&](const std::string& line) -> std::string {
+    if (line[0] == '#') return {};
     const std::size_t bar = line.find('|');
     const std::size_t space = line.find(' ', bar);
-    if (bar == std::string::npos || space == std::string::npos) {
-      SetError(error, path, lineNumber, "expected `tree|labels count`");
-      return {};
-    }
+    if (bar == std::string::npos || space == std::string::npos) return "expected `tree|labels count`";
     ExpectedAnswer answer{
         {}, line.substr(0, bar), line.substr(bar + 1, space - bar - 1), line.substr(space + 1)};
-    if (const std::string what = ParseTreeLine(answer.text, answer.tree); !what.empty()) {
-      SetError(error, path, lineNumber, what);
-      return {};
-    }
-    answers.push_back(std::move(answer));
-  }
-  return answers;
+    std::string what = ParseTreeLine(answer.text, answer.tree);
+    if (what.empty()) answers.push_back(std::move(answer));
+    return what;
+  });
+  return read ? answers : std::vector<ExpectedAnswer>{};
 }
 
 std::string LabelsText(const std::optional<Labels>& labels, int n) {

@@ -114,11 +114,11 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::Run(Strategy strategy, long
 // right: both sides decide the same question.
 ChainedGracefulSearch::Result ChainedGracefulSearch::Race(const std::vector<LabelChain>& chains,
                                                           long long nodeLimit) {
-  if (!rival_) {
-    quietReporter_ = std::make_unique<SearchReporter>(quietHooks_);
-    rival_ = std::make_unique<ChainedGracefulSearch>(graph_, *quietReporter_);
-  }
-  rival_->SetPins(pinLabels_, maxBroken_);
+  if (!rival_) rival_ = std::make_unique<ChainedGracefulSearch>(graph_, quietReporter_);
+  rival_->pinned_ = pinned_;
+  std::copy(std::begin(pin_), std::end(pin_), std::begin(rival_->pin_));
+  std::copy(std::begin(pinnedAt_), std::end(pinnedAt_), std::begin(rival_->pinnedAt_));
+  rival_->maxBroken_ = maxBroken_;
   rival_->best_.reset();
   rival_->Prepare(chains);
   std::atomic<bool> answered{false};
@@ -441,7 +441,6 @@ void ChainedGracefulSearch::SetPins(const Labels& pins, int maxBroken) {
     if (pin_[v]) pinnedAt_[pin_[v]] |= Bit(v);
   }
   maxBroken_ = maxBroken;
-  pinLabels_ = pins;
   forced_ = 0;
 }
 

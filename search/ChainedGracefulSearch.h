@@ -145,7 +145,6 @@ class ChainedGracefulSearch {
   std::uint32_t broken_ = 0;
   std::uint32_t brokenBy_[MaxVertices + 1] = {};
   std::uint32_t forced_ = 0;
-  Labels pinLabels_{};
   int untilBreath_ = 0;
   Strategy strategy_ = Strategy::LargestValue;
   long long nodesLeft_ = 0;
@@ -155,6 +154,6 @@ class ChainedGracefulSearch {
   std::atomic<bool>* answered_ = nullptr;
   // The rival and its reporter, which never breathes (the window is this thread's alone).
   SearchHooks quietHooks_;
-  std::unique_ptr<SearchReporter> quietReporter_;
+  SearchReporter quietReporter_{quietHooks_};
   std::unique_ptr<ChainedGracefulSearch> rival_;
 };
