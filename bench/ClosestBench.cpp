@@ -2,16 +2,16 @@
 // pair is answered once per iteration and the counters give the median, 90th percentile and
 // maximum milliseconds, the longest stretch without breathe(), and as a baseline measured in the
 // same run the ratio of the median to that of the first-in-order search on the same trees. The
-// times are the thread's processor time, so that other work on a shared machine does not inflate them.
+// times are wall-clock times: a hard search works on two threads.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "bench/Quantile.h"
+#include "bench/Timing.h"
 #include "corpusio/Corpus.h"
 #include "search/GracefulSearch.h"
 
@@ -38,29 +38,6 @@ std::vector<Pair> PairsOfKind(const std::string& kind) {
   return pairs;
 }
 
-double ThreadMilliseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-template <typename Search>
-double Milliseconds(Search search, double& longestGap) {
-  const double start = ThreadMilliseconds();
-  double lastBreath = start;
-  const auto noteGap = [&] {
-    const double now = ThreadMilliseconds();
-    longestGap = std::max(longestGap, now - lastBreath);
-    lastBreath = now;
-  };
-  search(SearchHooks{nullptr, [&] {
-                       noteGap();
-                       return true;
-                     }});
-  noteGap();
-  return ThreadMilliseconds() - start;
-}
-
 void Closest(benchmark::State& state, const std::string& kind) {
   const std::vector<Pair> pairs = PairsOfKind(kind);
   if (pairs.empty()) {
@@ -70,21 +47,18 @@ void Closest(benchmark::State& state, const std::string& kind) {
   std::vector<double> closest;
   std::vector<double> first;
   double longestGap = 0;
-  double ignoredGap = 0;
   for (auto _ : state) {
     closest.clear();
     first.clear();
     for (const Pair& p : pairs) {
-      closest.push_back(Milliseconds(
-          [&](const SearchHooks& hooks) {
-            benchmark::DoNotOptimize(FindClosestLabeling(p.tree.n, p.tree.edges, p.filling, hooks));
-          },
-          longestGap));
-      first.push_back(Milliseconds(
-          [&](const SearchHooks& hooks) {
-            benchmark::DoNotOptimize(FindGracefulLabelings(p.tree.n, p.tree.edges, hooks));
-          },
-          ignoredGap));
+      const SearchTiming closestRun = TimeSearch([&](const SearchHooks& hooks) {
+        benchmark::DoNotOptimize(FindClosestLabeling(p.tree.n, p.tree.edges, p.filling, hooks));
+      });
+      closest.push_back(closestRun.ms);
+      longestGap = std::max(longestGap, closestRun.longestBreathGapMs);
+      first.push_back(TimeSearch([&](const SearchHooks& hooks) {
+                        benchmark::DoNotOptimize(FindGracefulLabelings(p.tree.n, p.tree.edges, hooks));
+                      }).ms);
     }
   }
   state.counters["pairs"] = static_cast<double>(pairs.size());

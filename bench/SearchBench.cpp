@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "bench/Quantile.h"
+#include "bench/Timing.h"
 #include "bench/baseline/BaselineSearch.h"
 #include "corpusio/Corpus.h"
 #include "search/GracefulSearch.h"
@@ -129,40 +129,20 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, double> seconds_;
 };
 
-struct Timing {
-  double ms = 0;
-  double longestBreathGapMs = 0;
+struct Timing : SearchTiming {
   std::string answer;
-  bool capped = false;
 };
 
 // The baseline takes minutes on a few trees: it is stopped after this long, which makes its
 // figures for those trees (and the ratios) lower bounds.
 constexpr double BaselineCapMs = 10000;
 
-// One search, timed, with the longest stretch without breathe(): the window stays responsive only
-// if breathe() comes often.
+// One search, timed, with its answer.
 template <typename Search>
 Timing Time(const TreeLine& tree, Search search, double capMs = 0) {
   Timing timing;
-  const auto start = std::chrono::steady_clock::now();
-  auto lastBreath = start;
-  const auto noteGap = [&] {
-    const auto now = std::chrono::steady_clock::now();
-    timing.longestBreathGapMs = std::max(timing.longestBreathGapMs,
-                                         std::chrono::duration<double, std::milli>(now - lastBreath).count());
-    lastBreath = now;
-  };
-  const SearchHooks hooks{nullptr, [&] {
-                            noteGap();
-                            timing.capped =
-                                capMs > 0 &&
-                                std::chrono::duration<double, std::milli>(lastBreath - start).count() > capMs;
-                            return !timing.capped;
-                          }};
-  timing.answer = LabelsText(search(tree, hooks), tree.n);
-  noteGap();
-  timing.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  static_cast<SearchTiming&>(timing) = TimeSearch(
+      [&](const SearchHooks& hooks) { timing.answer = LabelsText(search(tree, hooks), tree.n); }, capMs);
   return timing;
 }
 
