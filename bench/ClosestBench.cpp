@@ -22,7 +22,8 @@ struct Pair {
   Labels filling{};
 };
 
-std::vector<Pair> PairsOfKind(const std::string& kind) {
+// The pairs under the heading "# kind"; a line that does not read is named in `error`.
+std::vector<Pair> PairsOfKind(const std::string& kind, std::string& error) {
   std::ifstream in(GRACEFUL_CORPUS_DIR "/closest.txt");
   std::vector<Pair> pairs;
   std::string line;
@@ -32,16 +33,21 @@ std::vector<Pair> PairsOfKind(const std::string& kind) {
       current = line.substr(2);
     } else if (current == kind) {
       Pair pair;
-      if (ParseFillingLine(line, pair.tree, pair.filling).empty()) pairs.push_back(pair);
+      if (const std::string what = ParseFillingLine(line, pair.tree, pair.filling); !what.empty()) {
+        error = "corpus/closest.txt: " + what + ": " + line;
+        return {};
+      }
+      pairs.push_back(pair);
     }
   }
   return pairs;
 }
 
 void Closest(benchmark::State& state, const std::string& kind) {
-  const std::vector<Pair> pairs = PairsOfKind(kind);
+  std::string error;
+  const std::vector<Pair> pairs = PairsOfKind(kind, error);
   if (pairs.empty()) {
-    state.SkipWithError("no pairs of this kind in corpus/closest.txt");
+    state.SkipWithError(error.empty() ? "no pairs of this kind in corpus/closest.txt" : error.c_str());
     return;
   }
   std::vector<double> closest;
