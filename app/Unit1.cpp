@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/MouseHoldWatcher.h"
 #include "app/QtText.h"
 #include "app/WindowTexts.h"
 #include "check/CheckDrawing.h"
@@ -24,9 +25,8 @@
 #include "tree/IntConversion.h"
 #include "tree/TreeDrawing.h"
 
-namespace {}  // namespace
-
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+  button4Hold_ = new MouseHoldWatcher(this, [this] { Button4MouseUp(); });
   CreateWindow();
   CreateEdgeInput();
   CreateVertexBoxes();
@@ -55,16 +55,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == Button4) {
     // Any mouse button shows the proposal while it is held; leaving the button or the space bar
-    // does not count. Only the button that was pressed first ends the hold.
+    // does not count. The watcher ends the hold however the button that began it comes up.
     const QEvent::Type type = event->type();
-    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
-    if (press && button4HeldBy_ == Qt::NoButton) {
-      button4HeldBy_ = static_cast<QMouseEvent*>(event)->button();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+        button4Hold_->HeldBy() == Qt::NoButton) {
+      button4Hold_->Start(static_cast<QMouseEvent*>(event)->button());
       Button4MouseDown();
-    } else if (type == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent*>(event)->button() == button4HeldBy_) {
-      button4HeldBy_ = Qt::NoButton;
-      Button4MouseUp();
     }
   }
   if (event->type() == QEvent::KeyPress && watched->inherits("QPushButton")) {
@@ -77,6 +73,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+bool TForm1::event(QEvent* event) {
+  // A window that is no longer active gets no release: the proposal table must not stay up.
+  if (event->type() == QEvent::WindowDeactivate) button4Hold_->Stop();
+  return QWidget::event(event);
+}
+
+void TForm1::hideEvent(QHideEvent* event) {
+  button4Hold_->Stop();
+  QWidget::hideEvent(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -106,17 +113,22 @@ void TForm1::SetLabelText(QLabel* label, const std::string& text) {
 
 void TForm1::ShowProposalSentence(const ProposalSentence& sentence) {
   SetLabelText(Label4, sentence.intro);
-  Label7->setWordWrap(false);
-  SetLabelText(Label7, sentence.labels);
-  SetLabelText(Label8, sentence.difference);
-  // From 14 vertices on the labels do not fit on one line: they wrap within the right-hand
-  // column, and the rest of the sentence follows below them, still above Button5.
-  const int columnWidth = width() - Label7->x();
-  const bool wraps = Label7->width() > columnWidth;
-  if (wraps) {
-    Label7->setWordWrap(true);
-    Label7->resize(columnWidth, Label7->heightForWidth(columnWidth));
+  // From 14 vertices on the labels do not fit on one line: they break between whole labels within
+  // the buttons' column, and the rest of the sentence follows below them, still above Button5.
+  const QFontMetrics metrics(Label7->font());
+  QStringList lines{QString()};
+  for (const QString& item : Q(sentence.labels).split(' ', Qt::SkipEmptyParts)) {
+    const QString longer = lines.back() + ' ' + item;
+    if (lines.back().isEmpty() || metrics.horizontalAdvance(longer) <= ProposalColumnWidth) {
+      lines.back() = longer;
+    } else {
+      lines << ' ' + item;
+    }
   }
+  const bool wraps = lines.size() > 1;
+  // One line keeps the sentence's own spacing, the trailing blank before the rest included.
+  SetLabelText(Label7, wraps ? lines.join(QChar('\n')).toStdString() : sentence.labels);
+  SetLabelText(Label8, sentence.difference);
   Label8->move(Label8->x(), wraps ? Label7->y() + Label7->height() : ProposalLastLineTop);
 }
 
@@ -132,6 +144,7 @@ std::array<std::string, MaxVertices + 1> TForm1::BoxTexts() const {
 
 void TForm1::PlaceBoxes(const std::vector<BoxPlacement>& placements) {
   for (int k = 1; k <= MaxVertices; ++k) {
+    state_.ShownVertices[k] = placements[k].visible;
     if (placements[k].visible) {
       boxes_[k]->show();
       boxes_[k]->move(placements[k].topLeft.x, placements[k].topLeft.y);
@@ -151,6 +164,7 @@ bool TForm1::Breathe() {
 }
 
 void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
+  state_.Phase = phase;
   switch (phase) {
     case WindowPhase::Editing:
       Button1->setEnabled(true);
@@ -170,7 +184,7 @@ void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
       Button9->setEnabled(false);
       Button2->setEnabled(true);
       SetButton2Default(true);
-      Button3->setText(Q(texts::SearchCaption));
+      ApplySearchCaption();
       Button3->show();
       Button3->setEnabled(true);
       Button6->setEnabled(true);
@@ -186,10 +200,12 @@ void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
       ApplyHistoryButtons();
       break;
     case WindowPhase::Proposed:
+      ApplySearchCaption();
       Button4->show();
       Button5->show();
       break;
     case WindowPhase::NoLabeling:
+      ApplySearchCaption();
       break;
     case WindowPhase::LeavesPeeled:
       for (QPushButton* button : {Button2, Button3, Button6, Button8, Button9}) button->setEnabled(false);
@@ -197,6 +213,36 @@ void TForm1::EnterPhase(WindowPhase phase, bool leafRemoval) {
       break;
   }
   UpdateExtraCommands();
+}
+
+void TForm1::ApplySearchCaption() {
+  Button3->setText(Q(state_.LabelingsStored ? texts::ProposeAgainCaption : texts::SearchCaption));
+}
+
+void TForm1::ShowCheckTable(bool shown) {
+  state_.CheckTableShown = shown;
+  tab->setVisible(shown);
+}
+
+bool TForm1::SearchOffered() const {
+  const WindowPhase phase = state_.Phase;
+  return !busy_ && (phase == WindowPhase::Filling || phase == WindowPhase::Checked ||
+                    phase == WindowPhase::Proposed || phase == WindowPhase::NoLabeling);
+}
+
+QWidget* TForm1::WorkingControl() const {
+  // A click on a command button gives it the focus; the student was working in the box before.
+  QWidget* focused = focusWidget();
+  if (focused && !focused->inherits("QPushButton")) return focused;
+  return lastTypingControl_;
+}
+
+void TForm1::ReturnFocusTo(QWidget* control) {
+  // Disabling the focused button lets Qt pass the focus along the tab chain; take it back. The
+  // edge box never: entering it would reset the window.
+  if (control && control != Memo1 && !control->isHidden() && control->isEnabled()) {
+    control->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void TForm1::SetSearching(bool searching) {
@@ -233,6 +279,7 @@ void TForm1::Button1Click() {
     return;
   }
   StoreTreeModel(state_, *parsed.list);
+  state_.LabelingsStored = false;
   const int n = state_.VertexCount;
 
   SetLabelText(Label5, texts::FillInPrompt);
@@ -240,18 +287,18 @@ void TForm1::Button1Click() {
   EnterPhase(WindowPhase::Filling);
   boxes_[1]->show();
   FocusControl(boxes_[1]);
-  tab->hide();
+  ShowCheckTable(false);
   state_.Circle = CircleForPicture(g->width(), g->height());
   std::vector<int> vertices;
   for (int v = 1; v <= n; ++v) vertices.push_back(v);
   DrawTreeOutline(g->Surface(), state_.Circle, n, vertices, state_.TreeEdges());
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
   PlaceBoxes(PlaceVertexBoxes(state_.Circle, n, {g->x(), g->y()}));
-  state_.Fillings.HistoryPos = 0;
+  state_.Fillings.Restart();
 }
 
 void TForm1::Button6Click() {
-  tab->hide();
+  ShowCheckTable(false);
   FocusControl(boxes_[1]);
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->clear();
 }
@@ -273,7 +320,7 @@ void TForm1::ShowCheckedFilling(const Labels& labels, bool leafRemoval) {
   DrawEdgeValues(g->Surface(), state_.Circle, state_.VertexCount, state_.TreeEdges(), labels);
   DrawCheckTable(tab->Surface(), state_.VertexCount, state_.TreeEdges(), labels);
   EnterPhase(WindowPhase::Checked, leafRemoval);
-  tab->show();
+  ShowCheckTable(true);
   ClearStatusLabels();
 }
 
@@ -290,15 +337,15 @@ void TForm1::ApplyHistoryButtons() {
 }
 
 void TForm1::Button8Click() {
-  if (state_.Fillings.HistoryPos <= 1) return;
-  --state_.Fillings.HistoryPos;
-  ShowSnapshot();
+  QWidget* working = WorkingControl();
+  if (state_.Fillings.Back()) ShowSnapshot();
+  ReturnFocusTo(working);
 }
 
 void TForm1::Button9Click() {
-  if (state_.Fillings.HistoryPos >= state_.Fillings.HistoryTop) return;
-  ++state_.Fillings.HistoryPos;
-  ShowSnapshot();
+  QWidget* working = WorkingControl();
+  if (state_.Fillings.Forward()) ShowSnapshot();
+  ReturnFocusTo(working);
 }
 
 void TForm1::ShowSnapshot() {
@@ -314,13 +361,14 @@ void TForm1::ShowSnapshot() {
 
 void TForm1::Button3Click() {
   if (busy_ || !ReadAndValidateFilling()) return;
+  QWidget* working = WorkingControl();
   SetSearching(true);
   const int n = state_.VertexCount;
   auto setLabel = [this](StatusLine line, const std::string& text) {
     SetLabelText(line == StatusLine::Agreement ? Label6 : Label1, text);
   };
   auto breathe = [this] { return Breathe(); };
-  if (Button3->text().startsWith('H')) {
+  if (!state_.LabelingsStored) {
     SearchOutcome outcome = FindGracefulLabelings(n, state_.TreeEdges(), {setLabel, breathe});
     if (outcome.stopped) return;  // the window is closing
     state_.SolutionStore = std::move(outcome.solutions);
@@ -329,19 +377,18 @@ void TForm1::Button3Click() {
   const Proposal proposal = ProposeSolution(n, state_.SolutionStore, state_.BoxLabels, {setLabel, breathe});
   if (proposal.stopped) return;
   state_.BestIndex = proposal.BestIndex;
-  state_.BestScore = proposal.BestScore;
-  state_.AgreeCount = proposal.AgreeCount;
   SetLabelText(Label1, proposal.summary);
   SetLabelText(Label6, proposal.agreement);
   ShowProposalSentence(proposal.sentence);
   SetSearching(false);
   // The labelings are stored now: the next press compares again without searching.
-  Button3->setText(Q(texts::ProposeAgainCaption));
+  state_.LabelingsStored = true;
   if (proposal.proposed) {
     ShowProposal(state_.SolutionStore[state_.BestIndex - 1]);
   } else {
     ShowNoLabeling();
   }
+  ReturnFocusTo(working);
 }
 
 void TForm1::ShowNoLabeling() {
@@ -364,7 +411,7 @@ void TForm1::Button4MouseDown() {
 }
 
 void TForm1::Button4MouseUp() {
-  tab->show();
+  ShowCheckTable(true);
   tabid->hide();
 }
 
@@ -374,7 +421,7 @@ void TForm1::Button5Click() {
   for (int k = 1; k <= state_.VertexCount; ++k) boxes_[k]->setText(QString::number(proposal[k]));
   // The next Enter checks the filled proposal: it goes to the boxes, not to this button.
   for (int k = 1; k <= state_.VertexCount; ++k) {
-    if (!boxes_[k]->isHidden()) {
+    if (state_.ShownVertices[k]) {
       FocusControl(boxes_[k]);
       break;
     }
@@ -382,10 +429,12 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::Button7Click() {
+  QWidget* working = WorkingControl();
   const int n = state_.VertexCount;
   const LeafRemovalResult result = RemoveLeafLayer(state_.ReducedEdgeList, n, state_.EdgeList);
   EnterPhase(WindowPhase::LeavesPeeled, LeafRemovalOffered(state_.ReducedEdgeList));
   DrawTreeOutline(g->Surface(), state_.Circle, n, result.remainingVertices, result.remainingEdges);
   DrawCheckTable(tab->Surface(), n, result.remainingEdges, state_.BoxLabels);
   PlaceBoxes(VertexBoxPlacements(state_.Circle, n, {g->x(), g->y()}, result.remaining));
+  ReturnFocusTo(working);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <string>
 
+#include "app/DialogFolders.h"
 #include "app/ProgramState.h"
 
 class QLabel;
@@ -17,17 +19,7 @@ class QImage;
 class QKeySequence;
 class QString;
 class VertexNumbers;
-
-// What the window offers, one phase per situation a command leaves it in. The search runs on top
-// of whichever phase the window was in, so it is a flag beside the phase, not a phase of its own.
-enum class WindowPhase {
-  Editing,       // the edge list is being typed: at start and whenever the edge box is entered
-  Filling,       // a tree is confirmed and its boxes are being filled
-  Checked,       // a filling was checked or a snapshot of the history shown
-  Proposed,      // a search or a comparison has ended with its proposal
-  NoLabeling,    // a search has ended without finding any graceful labeling
-  LeavesPeeled,  // leaves were removed from the drawn tree
-};
+class MouseHoldWatcher;
 
 // The program's one window: every control of the design and every command as an event handler.
 class TForm1 : public QWidget {
@@ -57,6 +49,8 @@ class TForm1 : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -91,6 +85,13 @@ class TForm1 : public QWidget {
   // The one place that shows, hides, enables and disables the command controls. `leafRemoval`
   // is whether "Odstrániť listy" can be pressed in the Checked and LeavesPeeled phases.
   void EnterPhase(WindowPhase phase, bool leafRemoval = false);
+  // "Hľadať a navrhnúť riešenie" until the labelings of this tree are stored, then "Navrhnúť riešenie".
+  void ApplySearchCaption();
+  void ShowCheckTable(bool shown);
+  // The control the student was working in when a command started: the focused one, or the box
+  // before the command button that the click focused.
+  QWidget* WorkingControl() const;
+  void ReturnFocusTo(QWidget* control);
   // The search disables the commands that would change what it works on, and gives them back.
   void SetSearching(bool searching);
 
@@ -117,14 +118,18 @@ class TForm1 : public QWidget {
 
   // Where Label8 sits when the proposal's labels fit on one line.
   static constexpr int ProposalLastLineTop = 124;
+  // The proposal's labels wrap at the right edge of the buttons below them (x 600..849).
+  static constexpr int ProposalColumnWidth = 249;
 
   ProgramState state_;
   bool button2Default_ = false;
   bool busy_ = false;
   bool closing_ = false;
   bool memo1EnterRan_ = false;
-  Qt::MouseButton button4HeldBy_ = Qt::NoButton;
+  MouseHoldWatcher* button4Hold_ = nullptr;
   QElapsedTimer breathTimer_;
+  QPointer<QWidget> lastTypingControl_;
+  DialogFolders dialogFolders_;
 
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* Button1 = nullptr;

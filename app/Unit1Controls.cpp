@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +101,9 @@ void TForm1::CreateButtons() {
   Button7 = make("Button7", 8, 488, 75, 17, texts::Button7Caption);
   Button8 = make("Button8", 456, 16, 57, 25, texts::Button8Caption);
   Button9 = make("Button9", 520, 16, 57, 25, texts::Button9Caption);
+  // A right-button press on it shows the proposal; the window's menu would take the release.
+  Button4->setContextMenuPolicy(Qt::PreventContextMenu);
+  Button3->setToolTip(Q(texts::Button3Tip));
   SetTabStop(Button1, true);
   for (QPushButton* hidden : {Button2, Button3, Button4, Button6, Button7, Button8, Button9}) hidden->hide();
   Button2->setEnabled(false);
@@ -163,6 +167,10 @@ void TForm1::WireEvents() {
   connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
   connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
   connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && now->parentWidget() == this && (now == Memo1 || now->inherits("QLineEdit")))
+      lastTypingControl_ = now;
+  });
   for (int k = 1; k <= MaxVertices; ++k) {
     connect(boxes_[k], &QLineEdit::returnPressed, this, [this] {
       if (button2Default_ && Button2->isEnabled() && !Button2->isHidden()) Button2->click();

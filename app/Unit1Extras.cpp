@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -72,8 +73,6 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   menu.exec(event->globalPos());
 }
 
-bool TForm1::SearchOffered() const { return !busy_ && !Button3->isHidden() && Button3->isEnabled(); }
-
 void TForm1::UpdateExtraCommands() {
   // Before the commands exist, the window's construction is still setting its controls up.
   if (!aboutAction_) return;
@@ -89,10 +88,10 @@ void TForm1::UpdateExtraCommands() {
 QImage TForm1::PictureForExport() const {
   std::vector<ExportBox> shownBoxes;
   for (int k = 1; k <= MaxVertices; ++k) {
-    if (!boxes_[k]->isHidden()) shownBoxes.push_back({boxes_[k]->pos() - g->pos(), boxes_[k]->text()});
+    if (state_.ShownVertices[k]) shownBoxes.push_back({boxes_[k]->pos() - g->pos(), boxes_[k]->text()});
   }
-  QImage image =
-      RenderPictureExport(*g, shownBoxes, tab->isHidden() ? nullptr : tab, TableOffsetInWindow, ExportScale);
+  QImage image = RenderPictureExport(*g, shownBoxes, state_.CheckTableShown ? tab : nullptr,
+                                     TableOffsetInWindow, ExportScale);
   if (!vertexNumbers_->Numbers().empty()) {
     QPainter painter(&image);
     painter.scale(ExportScale, ExportScale);
@@ -103,8 +102,12 @@ QImage TForm1::PictureForExport() const {
 
 void TForm1::SavePicture() {
   const QString path = QFileDialog::getSaveFileName(
-      this, Q(texts::SavePictureTitle), Q(texts::SuggestedPictureName), Q(texts::PictureFileFilter));
-  if (!path.isEmpty()) SavePictureTo(path);
+      this, Q(texts::SavePictureTitle),
+      dialogFolders_.SuggestedPath(DialogFolders::Kind::Pictures, Q(texts::SuggestedPictureName)),
+      Q(texts::PictureFileFilter));
+  if (path.isEmpty()) return;
+  dialogFolders_.Remember(DialogFolders::Kind::Pictures, path);
+  SavePictureTo(path);
 }
 
 bool TForm1::SavePictureTo(const QString& path) {
@@ -116,17 +119,24 @@ bool TForm1::SavePictureTo(const QString& path) {
 void TForm1::CopyPicture() { QGuiApplication::clipboard()->setImage(PictureForExport()); }
 
 void TForm1::AskForRandomTree() {
-  bool accepted = false;
   const int suggested = state_.VertexCount >= 2 ? state_.VertexCount : 10;
-  const int n = QInputDialog::getInt(this, Q(texts::RandomTreeTitle), Q(texts::RandomTreePrompt), suggested,
-                                     2, MaxVertices, 1, &accepted);
-  if (accepted) PutRandomTree(n);
+  QInputDialog dialog(this);
+  dialog.setWindowTitle(Q(texts::RandomTreeTitle));
+  dialog.setLabelText(Q(texts::RandomTreePrompt));
+  dialog.setInputMode(QInputDialog::IntInput);
+  dialog.setIntRange(2, MaxVertices);
+  dialog.setIntValue(suggested);
+  // Wide enough for the title beside the title bar's buttons, which Qt does not size for.
+  dialog.setMinimumWidth(QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle()) + 160);
+  if (dialog.exec() == QDialog::Accepted) PutRandomTree(dialog.intValue());
 }
 
 void TForm1::PutRandomTree(int n) {
   if (busy_) return;
   // As if the student had clicked into the edge box and typed the tree; confirming stays theirs.
+  // A new exercise: the numbers of the last one must not stand in its boxes.
   FocusControl(Memo1);
+  for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->clear();
   QStringList lines;
   for (const std::string& line : EdgeListLines(RandomTreeEdges(n))) lines << Q(line);
   Memo1->setPlainText(lines.join('\n'));
@@ -135,6 +145,7 @@ void TForm1::PutRandomTree(int n) {
 
 void TForm1::ProposeClosest() {
   if (!SearchOffered() || !ReadAndValidateFilling()) return;
+  QWidget* working = WorkingControl();
   SetSearching(true);
   ClearStatusLabels();
   SetLabelText(Label1, texts::ClosestWaitingText);
@@ -143,14 +154,15 @@ void TForm1::ProposeClosest() {
       FindClosestLabeling(n, state_.TreeEdges(), state_.BoxLabels, {nullptr, [this] { return Breathe(); }});
   if (closest.stopped) return;  // the window is closing
   SetSearching(false);
-  if (!closest.found) {
+  if (closest.found) {
+    SetLabelText(Label1, texts::ClosestSummaryText);
+    SetLabelText(Label6, closest.differing == 0 ? texts::ClosestAgreesText : texts::ClosestDisagreesText);
+    ShowProposalSentence(MakeProposalSentence(n, closest.labels, closest.differing));
+    ShowProposal(closest.labels);
+  } else {
     ShowNoLabeling();
-    return;
   }
-  SetLabelText(Label1, texts::ClosestSummaryText);
-  SetLabelText(Label6, closest.differing == 0 ? texts::ClosestAgreesText : texts::ClosestDisagreesText);
-  ShowProposalSentence(MakeProposalSentence(n, closest.labels, closest.differing));
-  ShowProposal(closest.labels);
+  ReturnFocusTo(working);
 }
 
 void TForm1::ShowVertexNumbers() {
@@ -159,7 +171,7 @@ void TForm1::ShowVertexNumbers() {
   if (showNumbersAction_->isChecked() && n >= 2) {
     // The boxes on the picture are exactly the vertices drawn.
     for (int v = 1; v <= n; ++v) {
-      if (boxes_[v]->isHidden()) continue;
+      if (!state_.ShownVertices[v]) continue;
       const Point p = VertexNumberPoint(state_.Circle, n, v);
       numbers.push_back({p.x, p.y, v});
     }

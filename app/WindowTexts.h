@@ -25,6 +25,7 @@ inline std::string VertexCountSentence(int n) {
 
 inline const std::string NotATreeText = "Graf nie je strom: obsahuje cyklus a nie je súvislý.";
 inline const std::string ClosestCommand = "Navrhnúť najpodobnejšie riešenie";
+inline const std::string Button3Tip = "F3: riešenie najbližšie k vášmu vyplneniu";
 inline const std::string ClosestWaitingText = "Hľadám najpodobnejšie riešenie ... čakajte prosím";
 inline const std::string ClosestSummaryText = "Prezrel som všetky graciózne ohodnotenia grafu,";
 inline const std::string ClosestAgreesText = "aspoň jedno súhlasí s vyplnením grafu.";
@@ -45,7 +46,9 @@ inline std::string AboutText(const std::string& version) {
          "\n\nUčebná pomôcka o gracióznych ohodnoteniach stromov. Zadajte strom zoznamom hrán, "
          "očíslujte jeho vrcholy a program ukáže hodnotu každej hrany a tabuľku dvojíc čísel. Na "
          "požiadanie nájde graciózne ohodnotenia stromu a navrhne to, ktoré sa najviac podobá vášmu "
-         "vyplneniu.\n\nLicencia MIT.";
+         "vyplneniu.\n\nTlačidlo „Hľadať a navrhnúť riešenie“ ukáže pri stromoch s 11 až 20 vrcholmi prvé "
+         "riešenie v poradí; kláves F3 nájde riešenie najbližšie k vášmu vyplneniu pri každom strome. "
+         "Ďalšie príkazy sú v ponuke pravého tlačidla myši.\n\nLicencia MIT.";
 }
 
 inline std::string VertexHint(int k) { return "vrchol č. " + std::to_string(k); }

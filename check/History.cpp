@@ -16,3 +16,15 @@ void FillingHistory::Store(const Labels& labels, int n) {
 }
 
 BackForwardState FillingHistory::Buttons() const { return {HistoryPos != 1, HistoryPos != HistoryTop}; }
+
+bool FillingHistory::Back() {
+  if (HistoryPos <= 1) return false;
+  --HistoryPos;
+  return true;
+}
+
+bool FillingHistory::Forward() {
+  if (HistoryPos >= HistoryTop) return false;
+  ++HistoryPos;
+  return true;
+}

@@ -26,6 +26,11 @@ struct FillingHistory {
   // Stores labels 1..n as decimal texts (empty for 0). When the history is full the oldest
   // snapshot is dropped and the rest move down, so the newest 100 fillings stay reachable.
   void Store(const Labels& labels, int n);
+  // One step towards older or newer fillings; false (and nothing moves) at either end.
+  bool Back();
+  bool Forward();
+  // A newly confirmed tree: the next stored filling becomes snapshot 1. The records stay.
+  void Restart() { HistoryPos = 0; }
   const FillingSnapshot& Current() const { return History[HistoryPos]; }
   BackForwardState Buttons() const;
 };

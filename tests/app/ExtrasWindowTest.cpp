@@ -69,9 +69,11 @@ TEST_F(WindowTest, SavedPictureIsThreeTimesTheWindowsAndAFailedSaveSaysWhere) {
 }
 
 TEST_F(WindowTest, RandomTreeIsTypedForTheStudentToConfirm) {
-  Confirm("1 2");
-  for (int n : {2, 7, 20}) {
+  Confirm("1 2\n2 3\n3 4\n4 5\n5 6\n6 7\n7 8\n8 9\n9 10\n10 11\n11 12");
+  Fill({"1", "12"});
+  for (int n : {5, 2, 20}) {
     form->PutRandomTree(n);
+    EXPECT_EQ(Box(2)->text(), "") << n;         // a new exercise starts with empty boxes
     EXPECT_FALSE(Button(3)->isVisible()) << n;  // reset for editing, not confirmed
     Click(Button(1));
     EXPECT_TRUE(boxes.empty()) << LastBox();
@@ -99,4 +101,16 @@ TEST_F(WindowTest, ExtraCommandsAreOfferedExactlyWhenTheyMakeSense) {
   Click(Button(3));
   EXPECT_TRUE(sawSearch);
   EXPECT_TRUE(save->isEnabled() && random->isEnabled());
+
+  // The random tree's dialog shows its whole title.
+  int width = 0, titleWidth = 0;
+  QTimer::singleShot(0, form.get(), [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    width = dialog->width();
+    titleWidth = dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
+    dialog->close();
+  });
+  random->trigger();
+  EXPECT_GT(width, titleWidth + 100);
 }

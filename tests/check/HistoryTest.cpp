@@ -29,15 +29,18 @@ TEST(History, StoreBackForwardAndTruncation) {
   h.Store(MakeLabels({3, 1, 2}), 3);
   EXPECT_EQ(Where(h), (Position{3, 3, true, false}));
 
-  h.HistoryPos -= 2;
+  EXPECT_FALSE(h.Forward());
+  EXPECT_TRUE(h.Back());
+  EXPECT_TRUE(h.Back());
+  EXPECT_FALSE(h.Back());
   EXPECT_EQ(Where(h), (Position{1, 3, false, true}));
   EXPECT_EQ(h.Current().boxTexts[1], "1");
   EXPECT_EQ(h.Current().boxTexts[2], "");
-  ++h.HistoryPos;
+  EXPECT_TRUE(h.Forward());
   EXPECT_EQ(Where(h), (Position{2, 3, true, true}));
 
   // Storing after stepping back makes the new filling the newest; the third is out of reach.
-  --h.HistoryPos;
+  EXPECT_TRUE(h.Back());
   h.Store(MakeLabels({1, 3, 2}), 3);
   EXPECT_EQ(Where(h), (Position{2, 2, true, false}));
   EXPECT_EQ(h.Current().boxTexts[2], "3");

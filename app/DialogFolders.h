@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <map>
+
+// Where each kind of file dialog opens: the user's Pictures or Documents folder the first time,
+// then the folder of the last file chosen in a dialog of that kind.
+class DialogFolders {
+ public:
+  enum class Kind { Pictures, Trees };
+
+  // The suggested file name in the folder where a dialog of this kind opens.
+  QString SuggestedPath(Kind kind, const QString& fileName) const;
+  QString Folder(Kind kind) const;
+  void Remember(Kind kind, const QString& chosenPath);
+
+ private:
+  std::map<Kind, QString> last_;
+};
