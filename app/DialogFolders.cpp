@@ -4,12 +4,14 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "app/WindowSettings.h"
+
 QString DialogFolders::Folder(Kind kind) const {
-  if (const auto it = last_.find(kind); it != last_.end()) return it->second;
+  if (const QString last = settings_.LastFolder(kind); !last.isEmpty()) return last;
   const QString standard = QStandardPaths::writableLocation(
       kind == Kind::Pictures ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation);
   // A desktop without these folders still has a home.
-  return QDir(standard).exists() ? standard : QDir::homePath();
+  return !standard.isEmpty() && QDir(standard).exists() ? standard : QDir::homePath();
 }
 
 QString DialogFolders::SuggestedPath(Kind kind, const QString& fileName) const {
@@ -17,5 +19,5 @@ QString DialogFolders::SuggestedPath(Kind kind, const QString& fileName) const {
 }
 
 void DialogFolders::Remember(Kind kind, const QString& chosenPath) {
-  last_[kind] = QFileInfo(chosenPath).absolutePath();
+  settings_.SetLastFolder(kind, QFileInfo(chosenPath).absolutePath());
 }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QString>
-#include <map>
+
+class WindowSettings;
 
 // Where each kind of file dialog opens: the user's Pictures or Documents folder the first time,
-// then the folder of the last file chosen in a dialog of that kind.
+// then the folder of the last file chosen in a dialog of that kind, also in a later run.
 class DialogFolders {
  public:
   enum class Kind { Pictures, Trees };
+
+  explicit DialogFolders(WindowSettings& settings) : settings_(settings) {}
 
   // The suggested file name in the folder where a dialog of this kind opens.
   QString SuggestedPath(Kind kind, const QString& fileName) const;
@@ -15,5 +18,5 @@ class DialogFolders {
   void Remember(Kind kind, const QString& chosenPath);
 
  private:
-  std::map<Kind, QString> last_;
+  WindowSettings& settings_;
 };

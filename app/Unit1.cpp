@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <cmath>
 
 #include "app/MouseHoldWatcher.h"
 #include "app/QtText.h"
@@ -116,10 +117,11 @@ void TForm1::ShowProposalSentence(const ProposalSentence& sentence) {
   // From 14 vertices on the labels do not fit on one line: they break between whole labels within
   // the buttons' column, and the rest of the sentence follows below them, still above Button5.
   const QFontMetrics metrics(Label7->font());
+  const int columnWidth = zoom_.Scaled(ProposalColumnWidth);
   QStringList lines{QString()};
   for (const QString& item : Q(sentence.labels).split(' ', Qt::SkipEmptyParts)) {
     const QString longer = lines.back() + ' ' + item;
-    if (lines.back().isEmpty() || metrics.horizontalAdvance(longer) <= ProposalColumnWidth) {
+    if (lines.back().isEmpty() || metrics.horizontalAdvance(longer) <= columnWidth) {
       lines.back() = longer;
     } else {
       lines << ' ' + item;
@@ -129,7 +131,9 @@ void TForm1::ShowProposalSentence(const ProposalSentence& sentence) {
   // One line keeps the sentence's own spacing, the trailing blank before the rest included.
   SetLabelText(Label7, wraps ? lines.join(QChar('\n')).toStdString() : sentence.labels);
   SetLabelText(Label8, sentence.difference);
-  Label8->move(Label8->x(), wraps ? Label7->y() + Label7->height() : ProposalLastLineTop);
+  const QRect labels = zoom_.Design(Label7);
+  const int below = labels.y() + static_cast<int>(std::lround(Label7->height() / zoom_.Factor()));
+  zoom_.Move(Label8, {labels.x(), wraps ? below : ProposalLastLineTop});
 }
 
 void TForm1::ClearStatusLabels() {
@@ -147,7 +151,7 @@ void TForm1::PlaceBoxes(const std::vector<BoxPlacement>& placements) {
     state_.ShownVertices[k] = placements[k].visible;
     if (placements[k].visible) {
       boxes_[k]->show();
-      boxes_[k]->move(placements[k].topLeft.x, placements[k].topLeft.y);
+      zoom_.Move(boxes_[k], {placements[k].topLeft.x, placements[k].topLeft.y});
     } else {
       boxes_[k]->hide();
     }
@@ -293,7 +297,7 @@ void TForm1::Button1Click() {
   for (int v = 1; v <= n; ++v) vertices.push_back(v);
   DrawTreeOutline(g->Surface(), state_.Circle, n, vertices, state_.TreeEdges());
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
-  PlaceBoxes(PlaceVertexBoxes(state_.Circle, n, {g->x(), g->y()}));
+  PlaceBoxes(PlaceVertexBoxes(state_.Circle, n, {TreePictureOrigin.x(), TreePictureOrigin.y()}));
   state_.Fillings.Restart();
 }
 
@@ -435,6 +439,7 @@ void TForm1::Button7Click() {
   EnterPhase(WindowPhase::LeavesPeeled, LeafRemovalOffered(state_.ReducedEdgeList));
   DrawTreeOutline(g->Surface(), state_.Circle, n, result.remainingVertices, result.remainingEdges);
   DrawCheckTable(tab->Surface(), n, result.remainingEdges, state_.BoxLabels);
-  PlaceBoxes(VertexBoxPlacements(state_.Circle, n, {g->x(), g->y()}, result.remaining));
+  PlaceBoxes(VertexBoxPlacements(state_.Circle, n, {TreePictureOrigin.x(), TreePictureOrigin.y()},
+                                 result.remaining));
   ReturnFocusTo(working);
 }

@@ -8,6 +8,8 @@
 
 #include "app/DialogFolders.h"
 #include "app/ProgramState.h"
+#include "app/WindowSettings.h"
+#include "app/WindowZoom.h"
 
 class QLabel;
 class QLineEdit;
@@ -33,6 +35,7 @@ class TForm1 : public QWidget {
   bool Busy() const { return busy_; }
   // The extra commands after their dialogs, for tests: false when the file could not be written.
   bool SavePictureTo(const QString& path);
+  int ZoomPercent() const { return zoom_.Percent(); }
   void PutRandomTree(int n);
 
   void Memo1Enter();
@@ -74,6 +77,13 @@ class TForm1 : public QWidget {
   void ProposeClosest();
   void ShowVertexNumbers();
   void ShowAbout();
+  void ZoomIn();
+  void ZoomOut();
+  void ZoomToDesign();
+  // Scales the whole window to a zoom step that fits the screen, and centres it there.
+  void SetZoom(int percent);
+  // The largest zoom step up to `percent` at which the window fits its screen.
+  int FittingZoom(int percent) const;
   void SavePicture();
   void CopyPicture();
   void AskForRandomTree();
@@ -116,6 +126,10 @@ class TForm1 : public QWidget {
   // Lets pending events run at most every ~15 ms; false once the window is closing.
   bool Breathe();
 
+  static constexpr QSize DesignSize{857, 516};
+  static constexpr QPoint TreePictureOrigin{88, 8};
+  static constexpr int VertexBoxSize = 20;
+  void CentreOnScreen();
   // Where Label8 sits when the proposal's labels fit on one line.
   static constexpr int ProposalLastLineTop = 124;
   // The proposal's labels wrap at the right edge of the buttons below them (x 600..849).
@@ -129,7 +143,9 @@ class TForm1 : public QWidget {
   MouseHoldWatcher* button4Hold_ = nullptr;
   QElapsedTimer breathTimer_;
   QPointer<QWidget> lastTypingControl_;
-  DialogFolders dialogFolders_;
+  WindowSettings settings_;
+  DialogFolders dialogFolders_{settings_};
+  WindowZoom zoom_;
 
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* Button1 = nullptr;
@@ -161,4 +177,7 @@ class TForm1 : public QWidget {
   QAction* copyAction_ = nullptr;
   QAction* randomTreeAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
+  QAction* zoomInAction_ = nullptr;
+  QAction* zoomOutAction_ = nullptr;
+  QAction* zoomResetAction_ = nullptr;
 };

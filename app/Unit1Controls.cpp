@@ -20,13 +20,6 @@ const QColor SkyBlue = ToQColor(Colors::SkyBlue);
 const QColor MoneyGreen = ToQColor(Colors::MoneyGreen);
 const QColor BoxYellow = ToQColor(Colors::Yellow);
 
-QFont PixelFont(const QString& face, int pixels, bool bold) {
-  QFont font(face);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
 }  // namespace
 
 void TForm1::CreateWindow() {
@@ -39,12 +32,16 @@ void TForm1::CreateWindow() {
   // an inert one beside a minimize button, whatever the hints (its title-bar layout does it).
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(857, 516);
+  setFixedSize(DesignSize);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, SkyBlue);
   setPalette(palette);
   setAutoFillBackground(true);
   setFont(PixelFont("MS Sans Serif", 11, false));
+  CentreOnScreen();
+}
+
+void TForm1::CentreOnScreen() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
@@ -54,7 +51,7 @@ void TForm1::CreateWindow() {
 void TForm1::CreateEdgeInput() {
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
-  Memo1->setGeometry(8, 24, 73, 425);
+  zoom_.Place(Memo1, {8, 24, 73, 425});
   QPalette palette = Memo1->palette();
   palette.setColor(QPalette::Base, MoneyGreen);
   Memo1->setPalette(palette);
@@ -69,7 +66,7 @@ void TForm1::CreateVertexBoxes() {
   for (int k = 1; k <= MaxVertices; ++k) {
     auto* box = new QLineEdit(this);
     box->setObjectName(QString("e%1").arg(k, 2, 10, QChar('0')));
-    box->setGeometry(200 + 8 * (k - 1), 224 + 8 * (k - 1), 20, 20);
+    zoom_.Place(box, {200 + 8 * (k - 1), 224 + 8 * (k - 1), VertexBoxSize, VertexBoxSize});
     box->setMaxLength(2);
     box->setTextMargins(0, 0, 0, 0);
     QPalette palette = box->palette();
@@ -85,7 +82,7 @@ void TForm1::CreateButtons() {
   auto make = [this](const char* name, int x, int y, int w, int h, const std::string& caption) {
     auto* button = new QPushButton(Q(caption), this);
     button->setObjectName(name);
-    button->setGeometry(x, y, w, h);
+    zoom_.Place(button, {x, y, w, h});
     button->setAutoDefault(false);
     SetTabStop(button, false);
     // Mouse presses for Button4's hold, Enter for every button.
@@ -119,13 +116,13 @@ void TForm1::CreateButtons() {
 void TForm1::CreatePictures() {
   g = new PictureBox(this, 500, 500);
   g->setObjectName("g");
-  g->move(88, 8);
+  zoom_.Place(g, {TreePictureOrigin, g->LogicalSize()});
   tab = new PictureBox(this, 250, 250);
   tab->setObjectName("tab");
-  tab->move(598, 217);
+  zoom_.Place(tab, {598, 217, 250, 250});
   tabid = new PictureBox(this, 250, 250);
   tabid->setObjectName("tabid");
-  tabid->move(598, 217);
+  zoom_.Place(tabid, {598, 217, 250, 250});
   tabid->hide();
   // The picture lies under the controls placed over it.
   g->lower();
@@ -135,9 +132,8 @@ void TForm1::CreateLabels() {
   auto make = [this](const char* name, int x, int y, bool bold, const char* designText) {
     auto* label = new QLabel(designText, this);
     label->setObjectName(name);
-    label->setFont(PixelFont("Arial", 11, bold));
-    label->move(x, y);
-    label->adjustSize();
+    zoom_.SetFont(label, PixelFont("Arial", 11, bold));
+    zoom_.Move(label, {x, y});
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
   };
@@ -150,8 +146,8 @@ void TForm1::CreateLabels() {
   Label8 = make("Label8", 600, ProposalLastLineTop, false, "label8");
   Label3 = new QLabel(Q(texts::Label3Caption), this);
   Label3->setObjectName("Label3");
-  Label3->setFont(PixelFont("Arial", 9, true));
-  Label3->setGeometry(8, 8, 73, 13);
+  zoom_.SetFont(Label3, PixelFont("Arial", 9, true));
+  zoom_.Place(Label3, {8, 8, 73, 13});
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   for (QLabel* label : {Label1, Label4, Label6, Label7, Label8}) SetLabelText(label, "");
   Label2->raise();

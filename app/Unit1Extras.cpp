@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/QtText.h"
 #include "app/Unit1.h"
@@ -41,7 +42,7 @@ QAction* TForm1::AddExtraCommand(const std::string& text, const QKeySequence& sh
 void TForm1::CreateExtras() {
   vertexNumbers_ = new VertexNumbers(this);
   vertexNumbers_->setObjectName("vertexNumbers");
-  vertexNumbers_->setGeometry(g->geometry());
+  zoom_.Place(vertexNumbers_, zoom_.Design(g));
   // Just above the tree picture, below the boxes and labels placed over it.
   vertexNumbers_->lower();
   g->lower();
@@ -55,6 +56,16 @@ void TForm1::CreateExtras() {
                                 &TForm1::CopyPicture);
   randomTreeAction_ = AddExtraCommand(texts::RandomTreeCommand, QKeySequence::New, &TForm1::AskForRandomTree);
   aboutAction_ = AddExtraCommand(texts::AboutCommand, QKeySequence::HelpContents, &TForm1::ShowAbout);
+  zoomInAction_ = AddExtraCommand(texts::ZoomInCommand, QKeySequence::ZoomIn, &TForm1::ZoomIn);
+  // Ctrl+= too: on many keyboards "+" needs Shift.
+  zoomInAction_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoomOutAction_ = AddExtraCommand(texts::ZoomOutCommand, QKeySequence::ZoomOut, &TForm1::ZoomOut);
+  zoomResetAction_ =
+      AddExtraCommand(texts::ZoomResetCommand, QKeySequence(Qt::CTRL | Qt::Key_0), &TForm1::ZoomToDesign);
+
+  showNumbersAction_->setChecked(settings_.VertexNumbers());
+  connect(showNumbersAction_, &QAction::toggled, this, [this](bool on) { settings_.SetVertexNumbers(on); });
+  SetZoom(settings_.ZoomPercent());
   UpdateExtraCommands();
 }
 
@@ -68,6 +79,11 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   menu.addAction(copyAction_);
   menu.addSeparator();
   menu.addAction(randomTreeAction_);
+  menu.addSeparator();
+  QMenu* view = menu.addMenu(Q(texts::ViewMenu));
+  view->addAction(zoomInAction_);
+  view->addAction(zoomOutAction_);
+  view->addAction(zoomResetAction_);
   menu.addSeparator();
   menu.addAction(aboutAction_);
   menu.exec(event->globalPos());
@@ -88,7 +104,9 @@ void TForm1::UpdateExtraCommands() {
 QImage TForm1::PictureForExport() const {
   std::vector<ExportBox> shownBoxes;
   for (int k = 1; k <= MaxVertices; ++k) {
-    if (state_.ShownVertices[k]) shownBoxes.push_back({boxes_[k]->pos() - g->pos(), boxes_[k]->text()});
+    if (state_.ShownVertices[k]) {
+      shownBoxes.push_back({zoom_.Design(boxes_[k]).topLeft() - TreePictureOrigin, boxes_[k]->text()});
+    }
   }
   QImage image = RenderPictureExport(*g, shownBoxes, state_.CheckTableShown ? tab : nullptr,
                                      TableOffsetInWindow, ExportScale);
@@ -177,6 +195,34 @@ void TForm1::ShowVertexNumbers() {
     }
   }
   vertexNumbers_->SetNumbers(std::move(numbers));
+}
+
+void TForm1::ZoomIn() { SetZoom(WindowZoom::NextStep(zoom_.Percent(), +1)); }
+
+void TForm1::ZoomOut() { SetZoom(WindowZoom::NextStep(zoom_.Percent(), -1)); }
+
+void TForm1::ZoomToDesign() { SetZoom(WindowZoom::DesignPercent); }
+
+int TForm1::FittingZoom(int percent) const {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return percent;
+  // Before the window is shown its frame is unknown: room for a usual title bar and border.
+  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(16, 48);
+  return WindowZoom::FittingPercent(percent, DesignSize, frame, screen->availableGeometry().size());
+}
+
+void TForm1::SetZoom(int percent) {
+  percent = FittingZoom(percent);
+  const bool changed = percent != zoom_.Percent();
+  zoom_.SetPercent(percent);
+  setFont(PixelFont("MS Sans Serif", zoom_.Scaled(11), false));
+  setFixedSize(zoom_.Scaled(DesignSize.width()), zoom_.Scaled(DesignSize.height()));
+  for (PictureBox* picture : {g, tab, tabid}) picture->SetZoom(zoom_.Factor());
+  vertexNumbers_->SetZoom(zoom_.Factor());
+  if (changed) CentreOnScreen();
+  settings_.SetZoomPercent(percent);
+  zoomInAction_->setEnabled(FittingZoom(WindowZoom::NextStep(percent, +1)) > percent);
+  zoomOutAction_->setEnabled(WindowZoom::NextStep(percent, -1) != percent);
 }
 
 void TForm1::ShowAbout() {

@@ -23,7 +23,13 @@ void VertexNumbers::Paint(QPainter& painter, const std::vector<Number>& numbers)
   }
 }
 
+void VertexNumbers::SetZoom(double zoom) {
+  zoom_ = zoom;
+  update();
+}
+
 void VertexNumbers::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  painter.scale(zoom_, zoom_);
   Paint(painter, numbers_);
 }

@@ -16,6 +16,8 @@ class VertexNumbers : public QWidget {
   explicit VertexNumbers(QWidget* parent);
   void SetNumbers(std::vector<Number> numbers);
   const std::vector<Number>& Numbers() const { return numbers_; }
+  // The layer shown `zoom` times its size; the numbers keep the picture's coordinates.
+  void SetZoom(double zoom);
   // Paints the numbers with a painter whose origin is the layer's top-left corner.
   static void Paint(QPainter& painter, const std::vector<Number>& numbers);
 
@@ -24,4 +26,5 @@ class VertexNumbers : public QWidget {
 
  private:
   std::vector<Number> numbers_;
+  double zoom_ = 1.0;
 };

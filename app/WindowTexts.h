@@ -40,6 +40,10 @@ inline const std::string RandomTreeCommand = "Náhodný strom…";
 inline const std::string RandomTreeTitle = "Náhodný strom";
 inline const std::string RandomTreePrompt = "Počet vrcholov (2 až 20):";
 inline const std::string AboutCommand = "O programe";
+inline const std::string ViewMenu = "Zobrazenie";
+inline const std::string ZoomInCommand = "Zväčšiť";
+inline const std::string ZoomOutCommand = "Zmenšiť";
+inline const std::string ZoomResetCommand = "Pôvodná veľkosť";
 
 inline std::string AboutText(const std::string& version) {
   return "Graciózne stromy " + version +

@@ -25,6 +25,10 @@ class PictureBox : public QWidget {
   // is `scale`. A null image while nothing has been drawn.
   QImage Render(double scale) const;
   const PictureRecording* Recording() const { return recording_.get(); }
+  QSize LogicalSize() const { return {logicalWidth_, logicalHeight_}; }
+  // Shows the picture `zoom` times its size, drawn afresh at that size so that it stays sharp.
+  // The canvas keeps its logical size.
+  void SetZoom(double zoom);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -33,6 +37,9 @@ class PictureBox : public QWidget {
  private:
   void DrawAt(double ratio);
 
+  int logicalWidth_;
+  int logicalHeight_;
+  double zoom_ = 1.0;
   QImage image_;
   std::unique_ptr<QImageCanvas> live_;
   std::unique_ptr<PictureRecording> recording_;

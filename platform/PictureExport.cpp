@@ -27,9 +27,9 @@ void DrawBox(QPainter& painter, const ExportBox& box) {
 
 QImage RenderPictureExport(const PictureBox& tree, const std::vector<ExportBox>& boxes,
                            const PictureBox* table, QPoint tableOffset, double scale) {
-  QRect area(QPoint(0, 0), tree.size());
+  QRect area(QPoint(0, 0), tree.LogicalSize());
   const bool withTable = table && table->HasPicture();
-  if (withTable) area |= QRect(tableOffset, table->size());
+  if (withTable) area |= QRect(tableOffset, table->LogicalSize());
   QImage image(static_cast<int>(std::ceil(area.width() * scale)),
                static_cast<int>(std::ceil(area.height() * scale)), QImage::Format_RGB32);
   image.setDevicePixelRatio(scale);

@@ -34,6 +34,11 @@ Qt::BrushStyle ToQtStyle(BrushStyle style) {
 
 QImageCanvas::QImageCanvas(QImage& image) : image_(image) { ResetFont(); }
 
+void QImageCanvas::ScaleBelowOne(QPainter& painter) const {
+  // A painter scales by the image's ratio only from 1 up; a zoomed-out picture scales itself.
+  if (Ratio() < 1.0) painter.scale(Ratio(), Ratio());
+}
+
 int QImageCanvas::Width() const { return qRound(image_.deviceIndependentSize().width()); }
 int QImageCanvas::Height() const { return qRound(image_.deviceIndependentSize().height()); }
 
@@ -52,6 +57,7 @@ void QImageCanvas::SetFont(const std::string& face, int height) {
 void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
   QPainter p(&image_);
+  ScaleBelowOne(p);
   p.setRenderHint(QPainter::Antialiasing, false);
   if (brushStyle_ != BrushStyle::Clear) {
     p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QBrush(ToQColor(brushColor_), ToQtStyle(brushStyle_)));
@@ -74,6 +80,7 @@ void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 void QImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
   QPainter p(&image_);
+  ScaleBelowOne(p);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(ToQColor(penColor_), penWidth_));
   p.setBrush(QBrush(ToQColor(brushColor_), ToQtStyle(brushStyle_)));
@@ -88,6 +95,7 @@ void QImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 void QImageCanvas::LineTo(int x, int y) {
   QPainter p(&image_);
+  ScaleBelowOne(p);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(ToQColor(penColor_), penWidth_, Qt::SolidLine, penWidth_ > 1 ? Qt::RoundCap : Qt::FlatCap));
   p.drawLine(position_, QPoint(x, y));
@@ -141,6 +149,7 @@ void QImageCanvas::FloodFill(int x, int y, Color color, FillMode mode) {
 
 void QImageCanvas::TextOut(int x, int y, const std::string& text) {
   QPainter p(&image_);
+  ScaleBelowOne(p);
   p.setRenderHint(QPainter::TextAntialiasing, false);
   p.setFont(font_);
   const QString s = QString::fromStdString(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+class QPainter;
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -43,6 +45,7 @@ class QImageCanvas : public Canvas {
  private:
   bool BrushCovers(int x, int y) const;
   double Ratio() const { return image_.devicePixelRatio(); }
+  void ScaleBelowOne(QPainter& painter) const;
 
   QImage& image_;
   Color penColor_ = Colors::Black;

@@ -29,6 +29,8 @@ class WindowTest : public ::testing::Test {
     MessageBoxes::SetHook([this](MessageBoxes::Kind kind, const QString& text) {
       boxes.push_back({kind, text.toStdString()});
     });
+    // Each test starts as a first run, whatever an earlier one chose.
+    WindowSettings::Clear();
     form = std::make_unique<TForm1>();
     form->show();
     QApplication::setActiveWindow(form.get());
