@@ -53,7 +53,7 @@ clean:
 # libFuzzer (clang, ASan + UBSan) over the text readers, FUZZ_TIME seconds per target, starting
 # from the seeds in fuzz/corpus/; what it learns stays in build-fuzz/corpus/.
 FUZZ_TIME ?= 60
-FUZZ_TARGETS = int_conversion edge_list box_labels
+FUZZ_TARGETS = int_conversion edge_list box_labels tree_file
 fuzz: setup
 	@cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DGRACEFUL_WERROR=ON >/dev/null

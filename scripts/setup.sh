@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev clang-format
   dpkg-dev file appstream
+  nauty
 )
 missing=()
 for p in "${packages[@]}"; do

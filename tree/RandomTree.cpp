@@ -4,6 +4,8 @@
 #include <random>
 #include <utility>
 
+#include "tree/CrossingFree.h"
+
 std::vector<Edge> PruferTreeEdges(int n, const std::vector<int>& sequence) {
   std::vector<int> degree(static_cast<std::size_t>(n + 1), 1);
   for (int v : sequence) ++degree[v];
@@ -26,7 +28,7 @@ std::vector<Edge> PruferTreeEdges(int n, const std::vector<int>& sequence) {
   return edges;
 }
 
-std::vector<Edge> RandomTreeEdges(int n, const RandomBelow& random) {
+std::vector<Edge> UniformRandomTreeEdges(int n, const RandomBelow& random) {
   n = std::clamp(n, 2, MaxVertices);
   // Labeled trees on n vertices correspond one to one to sequences of n - 2 vertex numbers
   // (Prüfer), so a uniform sequence gives a uniform tree.
@@ -39,6 +41,11 @@ std::vector<Edge> RandomTreeEdges(int n, const RandomBelow& random) {
     if (random(2) == 1) std::swap(e.a, e.b);
   }
   return edges;
+}
+
+std::vector<Edge> RandomTreeEdges(int n, const RandomBelow& random) {
+  const std::vector<Edge> drawn = UniformRandomTreeEdges(n, random);
+  return RenumberEdges(drawn, CrossingFreeNumbering(static_cast<int>(drawn.size()) + 1, drawn));
 }
 
 std::vector<Edge> RandomTreeEdges(int n) {

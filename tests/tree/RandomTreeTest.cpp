@@ -59,7 +59,7 @@ TEST(RandomTree, AllSixteenTreesOnFourVerticesComeEquallyOften) {
   const int draws = 3200;
   for (int draw = 0; draw < draws; ++draw) {
     std::vector<std::pair<int, int>> tree;
-    for (const Edge& e : RandomTreeEdges(4, random))
+    for (const Edge& e : UniformRandomTreeEdges(4, random))
       tree.emplace_back(std::min(e.a, e.b), std::max(e.a, e.b));
     std::sort(tree.begin(), tree.end());
     ++counts[tree];
