@@ -1,20 +1,10 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "search/StatusLine.h"
+#include "search/SearchHooks.h"
 #include "tree/TreeModel.h"
-
-struct SearchHooks {
-  // Sets the text of a status line. Called only when the text changes.
-  std::function<void(StatusLine line, const std::string& text)> setStatusText;
-  // Lets the window breathe (process events); returns false to ask the search to stop at once.
-  // Called every few thousand candidates or search nodes; the window decides itself whether
-  // enough time has passed to actually process events. Either hook may be empty.
-  std::function<bool()> breathe;
-};
 
 struct SearchOutcome {
   std::vector<Labels> solutions;  // in candidate order; for n >= 11 at most one
