@@ -7,6 +7,8 @@
 #include <system_error>
 #include <thread>
 
+#include "search/Bitmask.h"
+
 namespace {
 
 // Search nodes between two calls of breathe(): a node costs well under a microsecond.
@@ -15,7 +17,6 @@ constexpr int NodesPerBreath = 1024;
 // as many was a few per cent slower on the hard corpus; sixteen times as many, a tenth slower.)
 constexpr long long FirstTryBudget = 1024;
 
-std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
 int Lowest(std::uint32_t mask) { return std::countr_zero(mask); }
 int Highest(std::uint32_t mask) { return 31 - std::countl_zero(mask); }
 // Without a popcount instruction in the target, std::popcount is a library call; this stays inline.

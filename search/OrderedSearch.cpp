@@ -2,11 +2,10 @@
 
 #include <bit>
 
+#include "search/Bitmask.h"
 #include "search/ChainedGracefulSearch.h"
 
 namespace {
-
-std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
 
 // Pendant paths of one length hanging from one vertex, none of whose vertices is ordered by the
 // chain, can trade places in any labeling; keeping their first vertices in rising label order
