@@ -11,6 +11,7 @@
 
 #include "corpusio/Corpus.h"
 #include "search/GracefulSearch.h"
+#include "tests/support/PlainEnumeration.h"
 
 int main(int argc, char** argv) {
   bool plain = false;

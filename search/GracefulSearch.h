@@ -11,6 +11,9 @@ struct SearchOutcome {
   bool stopped = false;           // breathe() answered false
 };
 
+// Whether the searches can take the graph: n = 2..20 and n-1 edges between vertices 1..n.
+bool IsSearchableGraph(int n, const std::vector<Edge>& edges);
+
 // n = 2..20, edges = the n-1 edges (vertex numbers 1..n) in slot order. The graph need not be a
 // tree (a cycle and disconnected parts are possible): then there may be no solution.
 // For n <= 10 every graceful labeling is returned in candidate order, for n >= 11 the first one.
@@ -27,9 +30,6 @@ struct ClosestOutcome {
 // v, 0 = empty), the first in candidate order. Calls only breathe(), every few thousand nodes.
 ClosestOutcome FindClosestLabeling(int n, const std::vector<Edge>& edges, const Labels& filling,
                                    const SearchHooks& hooks);
-
-// The reference: the literal candidate-by-candidate enumeration, decoding each candidate from scratch.
-SearchOutcome FindGracefulLabelingsPlain(int n, const std::vector<Edge>& edges, const SearchHooks& hooks);
 
 // Progress text for candidate j of n! (n <= 10): "Hľadám riešenia ... " + (j*100 div n!) + "%".
 std::string SearchProgressText(long long j, int n);
