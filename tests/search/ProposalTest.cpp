@@ -120,7 +120,7 @@ TEST(Proposal, PluralFormsOfCountsAgreementsAndDifferences) {
 TEST(Proposal, NoLabelingFoundMeansNoProposal) {
   int calls = 0;
   const SearchHooks hooks{[&calls](StatusLine, const std::string&) { ++calls; },
-                            [&calls] { return ++calls, true; }};
+                          [&calls] { return ++calls, true; }};
   const Proposal p = ProposeSolution(6, {}, MakeLabels({1}), hooks);
   EXPECT_FALSE(p.proposed);
   EXPECT_EQ(Texts(p), "Graf nemá žiadne graciózne ohodnotenie. |  |  |  | ");
@@ -132,9 +132,9 @@ TEST(Proposal, ProgressTextsOnlyWhenChangedAndBreathsWhileComparing) {
   std::vector<std::string> sent;
   int breaths = 0;
   const SearchHooks hooks{[&sent](StatusLine line, const std::string& text) {
-                              sent.push_back((line == StatusLine::Summary ? "1:" : "6:") + text);
-                            },
-                            [&breaths] { return ++breaths, true; }};
+                            sent.push_back((line == StatusLine::Summary ? "1:" : "6:") + text);
+                          },
+                          [&breaths] { return ++breaths, true; }};
 
   ProposeSolution(3, Path3, MakeLabels({}), hooks);
   EXPECT_EQ(sent, (std::vector<std::string>{
