@@ -6,10 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/FillingPairs.h"
 #include "bench/Quantile.h"
 #include "bench/Timing.h"
 #include "corpusio/Corpus.h"
@@ -17,35 +17,9 @@
 
 namespace {
 
-struct Pair {
-  TreeLine tree;
-  Labels filling{};
-};
-
-// The pairs under the heading "# kind"; a line that does not read is named in `error`.
-std::vector<Pair> PairsOfKind(const std::string& kind, std::string& error) {
-  std::ifstream in(GRACEFUL_CORPUS_DIR "/closest.txt");
-  std::vector<Pair> pairs;
-  std::string line;
-  std::string current;
-  while (std::getline(in, line)) {
-    if (line.rfind("# ", 0) == 0) {
-      current = line.substr(2);
-    } else if (current == kind) {
-      Pair pair;
-      if (const std::string what = ParseFillingLine(line, pair.tree, pair.filling); !what.empty()) {
-        error = "corpus/closest.txt: " + what + ": " + line;
-        return {};
-      }
-      pairs.push_back(pair);
-    }
-  }
-  return pairs;
-}
-
 void Closest(benchmark::State& state, const std::string& kind) {
   std::string error;
-  const std::vector<Pair> pairs = PairsOfKind(kind, error);
+  const std::vector<FillingPair> pairs = PairsOfKind(kind, error);
   if (pairs.empty()) {
     state.SkipWithError(error.empty() ? "no pairs of this kind in corpus/closest.txt" : error.c_str());
     return;
@@ -56,7 +30,7 @@ void Closest(benchmark::State& state, const std::string& kind) {
   for (auto _ : state) {
     closest.clear();
     first.clear();
-    for (const Pair& p : pairs) {
+    for (const FillingPair& p : pairs) {
       const SearchTiming closestRun = TimeSearch([&](const SearchHooks& hooks) {
         benchmark::DoNotOptimize(FindClosestLabeling(p.tree.n, p.tree.edges, p.filling, hooks));
       });

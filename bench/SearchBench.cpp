@@ -16,6 +16,7 @@
 #include "bench/baseline/BaselineSearch.h"
 #include "corpusio/Corpus.h"
 #include "search/GracefulSearch.h"
+#include "tests/support/PlainEnumeration.h"
 
 namespace {
 

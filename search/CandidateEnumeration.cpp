@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "search/GracefulSearch.h"
+
 namespace {
 
 // Candidates between two calls of breathe(): well under a millisecond at ~100 million per second.

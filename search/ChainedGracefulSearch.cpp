@@ -7,6 +7,8 @@
 #include <system_error>
 #include <thread>
 
+#include "search/Bitmask.h"
+
 namespace {
 
 // Search nodes between two calls of breathe(): a node costs well under a microsecond.
@@ -15,7 +17,6 @@ constexpr int NodesPerBreath = 1024;
 // as many was a few per cent slower on the hard corpus; sixteen times as many, a tenth slower.)
 constexpr long long FirstTryBudget = 1024;
 
-std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
 int Lowest(std::uint32_t mask) { return std::countr_zero(mask); }
 int Highest(std::uint32_t mask) { return 31 - std::countl_zero(mask); }
 // Without a popcount instruction in the target, std::popcount is a library call; this stays inline.
@@ -119,6 +120,7 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::Race(const std::vector<Labe
   std::copy(std::begin(pin_), std::end(pin_), std::begin(rival_->pin_));
   std::copy(std::begin(pinnedAt_), std::end(pinnedAt_), std::begin(rival_->pinnedAt_));
   rival_->maxBroken_ = maxBroken_;
+  std::copy(std::begin(forbidden_), std::end(forbidden_), std::begin(rival_->forbidden_));
   rival_->best_.reset();
   rival_->Prepare(chains);
   std::atomic<bool> answered{false};
@@ -276,7 +278,7 @@ bool ChainedGracefulSearch::DomainsFit(std::uint32_t missing) {
   for (std::uint32_t m = missing; m; m &= m - 1) mirrored |= std::uint64_t{1} << (63 - Lowest(m));
   for (std::uint32_t open = unplaced_; open; open &= open - 1) {
     const int x = Lowest(open);
-    std::uint32_t domain = freeLabels_;
+    std::uint32_t domain = freeLabels_ & ~Bit(forbidden_[x]);
     for (std::uint32_t placed = graph_.adjacent[x] & ~unplaced_; placed; placed &= placed - 1) {
       const int label = label_[Lowest(placed)];
       domain &= static_cast<std::uint32_t>((std::uint64_t{missing} << label) | (mirrored >> (63 - label)));
@@ -346,6 +348,7 @@ ChainedGracefulSearch::Result ChainedGracefulSearch::TryEdge(int first, int firs
 }
 
 bool ChainedGracefulSearch::Place(int vertex, int label) {
+  if (forbidden_[vertex] == label) return false;
   std::uint32_t broke = pinnedAt_[label] & ~Bit(vertex);
   if ((pinned_ & Bit(vertex)) && pin_[vertex] != label) broke |= Bit(vertex);
   broke &= ~broken_;
@@ -442,6 +445,11 @@ void ChainedGracefulSearch::SetPins(const Labels& pins, int maxBroken) {
   }
   maxBroken_ = maxBroken;
   forced_ = 0;
+}
+
+void ChainedGracefulSearch::SetForbiddenLabels(const Labels& forbidden) {
+  // A label outside 1..n is no vertex's anyway.
+  for (int v = 1; v <= graph_.n; ++v) forbidden_[v] = forbidden[v] <= graph_.n ? forbidden[v] : 0;
 }
 
 // An unbroken pin of an unplaced vertex can still hold while its label is in the vertex's domain

@@ -62,6 +62,10 @@ class ChainedGracefulSearch {
   // the label vertex v should get, 0 for no pin.
   void SetPins(const Labels& pins, int maxBroken);
 
+  // From now on Find only accepts labelings in which no vertex v has the label forbidden[v] (0: no
+  // label is forbidden to v).
+  void SetForbiddenLabels(const Labels& forbidden);
+
  private:
   // Member `other` of the first chain and the least label distance to it.
   struct GapBound {
@@ -145,6 +149,8 @@ class ChainedGracefulSearch {
   std::uint32_t broken_ = 0;
   std::uint32_t brokenBy_[MaxVertices + 1] = {};
   std::uint32_t forced_ = 0;
+  // Per vertex the label it must not take (0: none); kept out of its domain and refused by Place().
+  int forbidden_[MaxVertices + 1] = {};
   int untilBreath_ = 0;
   Strategy strategy_ = Strategy::LargestValue;
   long long nodesLeft_ = 0;

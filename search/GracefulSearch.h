@@ -1,25 +1,18 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "search/StatusLine.h"
+#include "search/SearchHooks.h"
 #include "tree/TreeModel.h"
-
-struct SearchHooks {
-  // Sets the text of a status line. Called only when the text changes.
-  std::function<void(StatusLine line, const std::string& text)> setStatusText;
-  // Lets the window breathe (process events); returns false to ask the search to stop at once.
-  // Called every few thousand candidates or search nodes; the window decides itself whether
-  // enough time has passed to actually process events. Either hook may be empty.
-  std::function<bool()> breathe;
-};
 
 struct SearchOutcome {
   std::vector<Labels> solutions;  // in candidate order; for n >= 11 at most one
   bool stopped = false;           // breathe() answered false
 };
+
+// Whether the searches can take the graph: n = 2..20 and n-1 edges between vertices 1..n.
+bool IsSearchableGraph(int n, const std::vector<Edge>& edges);
 
 // n = 2..20, edges = the n-1 edges (vertex numbers 1..n) in slot order. The graph need not be a
 // tree (a cycle and disconnected parts are possible): then there may be no solution.
@@ -37,9 +30,6 @@ struct ClosestOutcome {
 // v, 0 = empty), the first in candidate order. Calls only breathe(), every few thousand nodes.
 ClosestOutcome FindClosestLabeling(int n, const std::vector<Edge>& edges, const Labels& filling,
                                    const SearchHooks& hooks);
-
-// The reference: the literal candidate-by-candidate enumeration, decoding each candidate from scratch.
-SearchOutcome FindGracefulLabelingsPlain(int n, const std::vector<Edge>& edges, const SearchHooks& hooks);
 
 // Progress text for candidate j of n! (n <= 10): "Hľadám riešenia ... " + (j*100 div n!) + "%".
 std::string SearchProgressText(long long j, int n);

@@ -2,11 +2,10 @@
 
 #include <bit>
 
+#include "search/Bitmask.h"
 #include "search/ChainedGracefulSearch.h"
 
 namespace {
-
-std::uint32_t Bit(int i) { return std::uint32_t{1} << i; }
 
 // Pendant paths of one length hanging from one vertex, none of whose vertices is ordered by the
 // chain, can trade places in any labeling; keeping their first vertices in rising label order
@@ -52,8 +51,13 @@ std::vector<LabelChain> OrderConstraints(const SearchGraph& graph, const std::ve
 
 std::optional<Labels> SettleCandidateOrder(const SearchGraph& graph, ChainedGracefulSearch& search,
                                            Labels witness, std::uint32_t pinned, SearchReporter& reporter) {
-  std::vector<int> chain{graph.n};
-  for (int vertex = graph.n - 1; vertex >= 1; --vertex) {
+  return SettleRemainingDigits(graph, search, witness, {graph.n}, 0, pinned, reporter);
+}
+
+std::optional<Labels> SettleRemainingDigits(const SearchGraph& graph, ChainedGracefulSearch& search,
+                                            Labels witness, std::vector<int> chain, int lowest,
+                                            std::uint32_t pinned, SearchReporter& reporter) {
+  for (int vertex = graph.n - static_cast<int>(chain.size()); vertex >= 1; --vertex, lowest = 0) {
     int best = 0;
     for (int member : chain) best += witness[member] < witness[vertex];
     // When the witness already has the least position, one search for "vertex below chain[best-1]"
@@ -63,9 +67,11 @@ std::optional<Labels> SettleCandidateOrder(const SearchGraph& graph, ChainedGrac
     // again was slower. (Below chain[0] is place 0 itself, asked better as such: vertex in the
     // chain, with its gaps.)
     bool settled = false;
-    if (best > 1) {
+    if (best > lowest + 1) {
       std::vector<LabelChain> constraints = OrderConstraints(graph, chain, pinned | Bit(vertex));
-      constraints.push_back({{vertex, chain[best - 1]}});
+      std::vector<int> between{vertex, chain[best - 1]};
+      if (lowest > 0) between.insert(between.begin(), chain[lowest - 1]);
+      constraints.push_back({between});
       std::optional<Labels> better = search.Find(constraints);
       if (reporter.Stopped()) return std::nullopt;
       if (better) {
@@ -76,7 +82,7 @@ std::optional<Labels> SettleCandidateOrder(const SearchGraph& graph, ChainedGrac
         settled = true;
       }
     }
-    for (int below = 0; !settled && below < best; ++below) {
+    for (int below = lowest; !settled && below < best; ++below) {
       std::vector<int> trial = chain;
       trial.insert(trial.begin() + below, vertex);
       if (std::optional<Labels> better = search.Find(OrderConstraints(graph, trial, pinned))) {

@@ -23,3 +23,10 @@ std::vector<LabelChain> OrderConstraints(const SearchGraph& graph, const std::ve
 // nullopt when the reporter was told to stop.
 std::optional<Labels> SettleCandidateOrder(const SearchGraph& graph, ChainedGracefulSearch& search,
                                            Labels witness, std::uint32_t pinned, SearchReporter& reporter);
+
+// The same from a later digit on: `chain` lists the vertices k+1..n (k = n - chain.size()) from the
+// lowest label up, and every labeling `search` accepts keeps that order; vertex k goes no lower than
+// place `lowest` in it (that many members below it). `witness` is such a labeling.
+std::optional<Labels> SettleRemainingDigits(const SearchGraph& graph, ChainedGracefulSearch& search,
+                                            Labels witness, std::vector<int> chain, int lowest,
+                                            std::uint32_t pinned, SearchReporter& reporter);

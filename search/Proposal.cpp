@@ -48,7 +48,7 @@ std::string CountPhrase(int count) {
 }
 
 Proposal ProposeSolution(int n, const std::vector<Labels>& labelings, const Labels& boxLabels,
-                         const ProposalHooks& hooks) {
+                         const SearchHooks& hooks) {
   Proposal result;
   n = std::clamp(n, 0, MaxVertices);
   const int count = static_cast<int>(labelings.size());

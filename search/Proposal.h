@@ -1,22 +1,13 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "search/StatusLine.h"
+#include "search/SearchHooks.h"
 #include "tree/TreeModel.h"
 
 // The summary line when the graph has no graceful labeling.
 inline constexpr const char* NoLabelingText = "Graf nemá žiadne graciózne ohodnotenie.";
-
-struct ProposalHooks {
-  // Sets the text of a status line while the comparison runs. May be empty.
-  std::function<void(StatusLine line, const std::string& text)> setStatusText;
-  // Lets the window breathe every few thousand records; false asks the comparison to stop at
-  // once. May be empty.
-  std::function<bool()> breathe;
-};
 
 // "Navrhujem ... (3) (1) (2), ktoré sa líši v 1 vrchole." split where the window shows it.
 struct ProposalSentence {
@@ -45,7 +36,7 @@ struct Proposal {
 // Compares every stored labeling of a tree of n vertices with the filling in `boxLabels` (0 is
 // an empty box and agrees with anything) and proposes the first one with the highest score.
 Proposal ProposeSolution(int n, const std::vector<Labels>& labelings, const Labels& boxLabels,
-                         const ProposalHooks& hooks);
+                         const SearchHooks& hooks);
 
 // " graciózne ohodnotenie", " graciózne ohodnotenia" or " gracióznych ohodnotení" for a count.
 std::string CountPhrase(int count);

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "search/GracefulSearch.h"
+#include "search/SearchHooks.h"
+#include "search/StatusLine.h"
 
 inline constexpr const char* WaitingText = "Hľadám riešenie ... čakajte prosím";
 inline constexpr const char* HoursWarningText = "(môže to trvať aj niekoľko hodín)";

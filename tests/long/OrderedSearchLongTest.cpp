@@ -9,6 +9,7 @@
 #include "search/OrderedSearch.h"
 #include "tests/search/OrderedSearchCheck.h"
 #include "tests/search/SearchTestGraphs.h"
+#include "tests/support/PlainEnumeration.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "tests/long/ReferenceSearch.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
@@ -29,6 +30,12 @@ class ChainLabeling {
   void LimitBrokenPins(const Labels& pins, int maxBroken) {
     pins_ = pins;
     maxBroken_ = maxBroken;
+  }
+
+  // From now on vertex `vertex` may not take `label` (vertex 0: no label is forbidden).
+  void Forbid(int vertex, int label) {
+    forbiddenVertex_ = vertex;
+    forbiddenLabel_ = label;
   }
 
   // A graceful labeling whose labels rise along `chain`, or nullopt.
@@ -62,6 +69,7 @@ class ChainLabeling {
     }
     for (Mask options = free_ & Between(below, above); options; options &= options - 1) {
       const int x = std::countr_zero(options);
+      if (v == forbiddenVertex_ && x == forbiddenLabel_) continue;
       Mask added = 0;
       bool distinct = true;
       for (int u : neighbours_[v]) {
@@ -177,15 +185,16 @@ class ChainLabeling {
   Mask used_ = 0;
   Labels pins_{};
   int maxBroken_ = 0;
+  int forbiddenVertex_ = 0;
+  int forbiddenLabel_ = 0;
 };
 
 // Settles the digits from the most significant one down. The chain lists vertices n, n-1, ..., i
 // by rising label; the digit of vertex i is the number of chain members below it, so the least
 // digit is the lowest place in the chain that still allows a labeling. A labeling found on the way
-// bounds the next digit.
-Labels FirstInCandidateOrder(int n, ChainLabeling& search, Labels witness) {
-  std::vector<int> chain{n};
-  for (int vertex = n - 1; vertex >= 1; --vertex) {
+// bounds the next digit. A chain given by the caller has its digits settled already.
+Labels FirstInCandidateOrder(int n, ChainLabeling& search, Labels witness, std::vector<int> chain) {
+  for (int vertex = n - static_cast<int>(chain.size()); vertex >= 1; --vertex) {
     int place = 0;
     for (int member : chain) place += witness[member] < witness[vertex];
     for (int below = 0; below < place; ++below) {
@@ -216,7 +225,7 @@ std::optional<Labels> ReferenceFirstGracefulLabeling(int n, const std::vector<Ed
   if (HasLoop(edges)) return std::nullopt;
   ChainLabeling search(n, edges);
   std::optional<Labels> witness = search.Find({n});
-  if (witness) witness = FirstInCandidateOrder(n, search, *witness);
+  if (witness) witness = FirstInCandidateOrder(n, search, *witness, {n});
   if (nodes) *nodes = search.nodes;
   return witness;
 }
@@ -232,9 +241,56 @@ std::optional<ReferenceClosest> ReferenceClosestGracefulLabeling(int n, const st
   for (int broken = 0; broken <= pins && !closest; ++broken) {
     search.LimitBrokenPins(filling, broken);
     if (std::optional<Labels> witness = search.Find({n})) {
-      closest = ReferenceClosest{FirstInCandidateOrder(n, search, *witness), broken};
+      closest = ReferenceClosest{FirstInCandidateOrder(n, search, *witness, {n}), broken};
     }
   }
   if (nodes) *nodes = search.nodes;
   return closest;
+}
+
+std::optional<Labels> ReferenceNextGracefulLabeling(int n, const std::vector<Edge>& edges,
+                                                    const Labels& labeling) {
+  if (HasLoop(edges)) return std::nullopt;
+  ChainLabeling search(n, edges);
+  // Keep the order of vertices i+1..n and raise vertex i by one place after another, lowest i first.
+  for (int vertex = 1; vertex < n; ++vertex) {
+    std::vector<int> chain;
+    for (int v = vertex + 1; v <= n; ++v) chain.push_back(v);
+    std::sort(chain.begin(), chain.end(), [&](int x, int y) { return labeling[x] < labeling[y]; });
+    int place = 0;
+    for (int member : chain) place += labeling[member] < labeling[vertex];
+    for (int higher = place + 1; higher <= static_cast<int>(chain.size()); ++higher) {
+      std::vector<int> trial = chain;
+      trial.insert(trial.begin() + higher, vertex);
+      if (std::optional<Labels> witness = search.Find(trial))
+        return FirstInCandidateOrder(n, search, *witness, trial);
+    }
+  }
+  return std::nullopt;
+}
+
+std::string ReferenceHint(int n, const std::vector<Edge>& edges, const Labels& filling) {
+  const std::optional<ReferenceClosest> closest = ReferenceClosestGracefulLabeling(n, edges, filling);
+  if (!closest) return "none";
+  if (closest->differing > 0) {
+    std::string text = "change";
+    for (int v = 1; v <= n; ++v) {
+      if (filling[v] && filling[v] != closest->labels[v])
+        text += (text.size() == 6 ? " " : ",") + std::to_string(v);
+    }
+    return text;
+  }
+  int firstEmpty = 0;
+  for (int v = n; v >= 1; --v) {
+    if (!filling[v]) firstEmpty = v;
+  }
+  if (!firstEmpty) return "graceful";
+  ChainLabeling search(n, edges);
+  search.LimitBrokenPins(filling, 0);
+  for (int v = firstEmpty; v <= n; ++v) {
+    if (filling[v]) continue;
+    search.Forbid(v, closest->labels[v]);
+    if (!search.Find({n})) return "forced " + std::to_string(v) + " " + std::to_string(closest->labels[v]);
+  }
+  return "possible " + std::to_string(firstEmpty) + " " + std::to_string(closest->labels[firstEmpty]);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "tree/TreeModel.h"
@@ -24,3 +25,14 @@ struct ReferenceClosest {
 std::optional<ReferenceClosest> ReferenceClosestGracefulLabeling(int n, const std::vector<Edge>& edges,
                                                                  const Labels& filling,
                                                                  long long* nodes = nullptr);
+
+// The graceful labeling after `labeling` (each of 1..n once) in candidate order, or nullopt: the
+// order of vertices i+1..n is kept and vertex i raised place by place, lowest i first, and the
+// digits below are settled as above.
+std::optional<Labels> ReferenceNextGracefulLabeling(int n, const std::vector<Edge>& edges,
+                                                    const Labels& labeling);
+
+// The hint for a filling in one line, as graceful-search --hint prints it: `none`, `change 3,9`,
+// `graceful`, `forced 7 12` or `possible 7 12`. An empty vertex is certain when a search that
+// keeps every filled box and forbids it its label in the closest labeling finds nothing.
+std::string ReferenceHint(int n, const std::vector<Edge>& edges, const Labels& filling);

@@ -8,6 +8,7 @@
 #include "search/GracefulSearch.h"
 #include "tests/long/ReferenceSearch.h"
 #include "tests/search/SearchTestGraphs.h"
+#include "tests/support/PlainEnumeration.h"
 
 namespace {
 

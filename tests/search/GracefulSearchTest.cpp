@@ -6,6 +6,7 @@
 
 #include "search/GracefulSearch.h"
 #include "tests/search/SearchTestGraphs.h"
+#include "tests/support/PlainEnumeration.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "search/OrderedSearch.h"
 #include "tests/search/SearchTestGraphs.h"
+#include "tests/support/PlainEnumeration.h"
 
 inline std::optional<Labels> Ordered(int n, const std::vector<Edge>& edges) {
   const SearchHooks hooks;

@@ -119,8 +119,8 @@ TEST(Proposal, PluralFormsOfCountsAgreementsAndDifferences) {
 
 TEST(Proposal, NoLabelingFoundMeansNoProposal) {
   int calls = 0;
-  const ProposalHooks hooks{[&calls](StatusLine, const std::string&) { ++calls; },
-                            [&calls] { return ++calls, true; }};
+  const SearchHooks hooks{[&calls](StatusLine, const std::string&) { ++calls; },
+                          [&calls] { return ++calls, true; }};
   const Proposal p = ProposeSolution(6, {}, MakeLabels({1}), hooks);
   EXPECT_FALSE(p.proposed);
   EXPECT_EQ(Texts(p), "Graf nemá žiadne graciózne ohodnotenie. |  |  |  | ");
@@ -131,10 +131,10 @@ TEST(Proposal, NoLabelingFoundMeansNoProposal) {
 TEST(Proposal, ProgressTextsOnlyWhenChangedAndBreathsWhileComparing) {
   std::vector<std::string> sent;
   int breaths = 0;
-  const ProposalHooks hooks{[&sent](StatusLine line, const std::string& text) {
-                              sent.push_back((line == StatusLine::Summary ? "1:" : "6:") + text);
-                            },
-                            [&breaths] { return ++breaths, true; }};
+  const SearchHooks hooks{[&sent](StatusLine line, const std::string& text) {
+                            sent.push_back((line == StatusLine::Summary ? "1:" : "6:") + text);
+                          },
+                          [&breaths] { return ++breaths, true; }};
 
   ProposeSolution(3, Path3, MakeLabels({}), hooks);
   EXPECT_EQ(sent, (std::vector<std::string>{
@@ -154,7 +154,7 @@ TEST(Proposal, ProgressTextsOnlyWhenChangedAndBreathsWhileComparing) {
 
 TEST(Proposal, StopsWhenTheWindowAsks) {
   int breaths = 0;
-  const ProposalHooks hooks{{}, [&breaths] { return ++breaths < 2; }};
+  const SearchHooks hooks{{}, [&breaths] { return ++breaths < 2; }};
   const Proposal p =
       ProposeSolution(3, std::vector<Labels>(100000, MakeLabels({2, 1, 3})), MakeLabels({}), hooks);
   EXPECT_TRUE(p.stopped);
