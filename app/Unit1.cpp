@@ -49,6 +49,11 @@ void TForm1::SetTabStop(QWidget* control, bool on) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  // A file dropped on the text boxes opens too, instead of its name being typed there.
+  if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) && AcceptFileDrag(event)) {
+    return true;
+  }
   if (watched == Memo1 && event->type() == QEvent::FocusIn) {
     // Getting the focus back with the window itself is not entering the box.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
@@ -57,7 +62,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Button4) {
     // Any mouse button shows the proposal while it is held; leaving the button or the space bar
     // does not count. The watcher ends the hold however the button that began it comes up.
-    const QEvent::Type type = event->type();
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
         button4Hold_->HeldBy() == Qt::NoButton) {
       button4Hold_->Start(static_cast<QMouseEvent*>(event)->button());

@@ -10,6 +10,7 @@
 #include "app/ProgramState.h"
 #include "app/WindowSettings.h"
 #include "app/WindowZoom.h"
+#include "files/TreeFile.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,6 +18,9 @@ class QPlainTextEdit;
 class QPushButton;
 class PictureBox;
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QImage;
 class QKeySequence;
 class QString;
@@ -37,6 +41,10 @@ class TForm1 : public QWidget {
   bool SavePictureTo(const QString& path);
   int ZoomPercent() const { return zoom_.Percent(); }
   void PutRandomTree(int n);
+  // Opens a tree file (or a set of trees) and confirms its first tree; false when the file could not
+  // be read, and then nothing has changed.
+  bool OpenTreeFile(const QString& path);
+  bool SaveTreeTo(const QString& path);
 
   void Memo1Enter();
   void Button1Click();
@@ -55,6 +63,9 @@ class TForm1 : public QWidget {
   bool event(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -77,6 +88,26 @@ class TForm1 : public QWidget {
   void ProposeClosest();
   void ShowVertexNumbers();
   void ShowAbout();
+  void AskForTreeFile();
+  void AskWhereToSaveTree();
+  void NextSetTree();
+  void PreviousSetTree();
+  void PutSetTree(int index);
+  void RenumberWithoutCrossings();
+  // Types the tree into the edge box and confirms it as a new exercise: the boxes get `boxTexts`
+  // (vertex 1 first) when the tree is accepted, and are then checked when `check` is set.
+  void ConfirmTree(const std::vector<std::string>& edgeLines, const std::vector<std::string>& boxTexts,
+                   bool check);
+  std::vector<std::string> ConfirmedEdgeLines() const;
+  std::vector<std::string> FilledBoxTexts() const;
+  // A file dragged from the desktop onto the window or any of its boxes; false for other drags.
+  bool AcceptFileDrag(QEvent* event);
+  // "Poradiť": one number, or the numbers that stand in the way.
+  void GiveHint();
+  // "Ďalšie riešenie": the graceful labeling after the proposed one in candidate order.
+  void ShowNextLabeling();
+  bool NextLabelingOffered() const;
+  void EndShownProposal();
   void ZoomIn();
   void ZoomOut();
   void ZoomToDesign();
@@ -146,6 +177,9 @@ class TForm1 : public QWidget {
   WindowSettings settings_;
   DialogFolders dialogFolders_{settings_};
   WindowZoom zoom_;
+  // The trees of the file opened last, and which of them is in the edge box.
+  std::vector<FileTree> treeSet_;
+  int treeSetIndex_ = 0;
 
   QPlainTextEdit* Memo1 = nullptr;
   QPushButton* Button1 = nullptr;
@@ -177,6 +211,13 @@ class TForm1 : public QWidget {
   QAction* copyAction_ = nullptr;
   QAction* randomTreeAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
+  QAction* openAction_ = nullptr;
+  QAction* saveTreeAction_ = nullptr;
+  QAction* nextSetTreeAction_ = nullptr;
+  QAction* previousSetTreeAction_ = nullptr;
+  QAction* renumberAction_ = nullptr;
+  QAction* hintAction_ = nullptr;
+  QAction* nextLabelingAction_ = nullptr;
   QAction* zoomInAction_ = nullptr;
   QAction* zoomOutAction_ = nullptr;
   QAction* zoomResetAction_ = nullptr;

@@ -37,6 +37,7 @@ void TForm1::CreateWindow() {
   palette.setColor(QPalette::Window, SkyBlue);
   setPalette(palette);
   setAutoFillBackground(true);
+  setAcceptDrops(true);
   setFont(PixelFont("MS Sans Serif", 11, false));
   CentreOnScreen();
 }
@@ -60,6 +61,7 @@ void TForm1::CreateEdgeInput() {
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setTabChangesFocus(true);
   Memo1->installEventFilter(this);
+  Memo1->viewport()->installEventFilter(this);
 }
 
 void TForm1::CreateVertexBoxes() {
@@ -73,6 +75,7 @@ void TForm1::CreateVertexBoxes() {
     palette.setColor(QPalette::Base, BoxYellow);
     box->setPalette(palette);
     box->hide();
+    box->installEventFilter(this);
     SetTabStop(box, false);
     boxes_[k] = box;
   }

@@ -51,7 +51,19 @@ void TForm1::CreateExtras() {
   showNumbersAction_ = AddExtraCommand(texts::ShowVertexNumbersCommand, QKeySequence(Qt::CTRL | Qt::Key_M),
                                        &TForm1::ShowVertexNumbers);
   showNumbersAction_->setCheckable(true);
-  saveAction_ = AddExtraCommand(texts::SavePictureCommand, QKeySequence::Save, &TForm1::SavePicture);
+  hintAction_ = AddExtraCommand(texts::HintCommand, QKeySequence(Qt::Key_F4), &TForm1::GiveHint);
+  nextLabelingAction_ =
+      AddExtraCommand(texts::NextLabelingCommand, QKeySequence(Qt::Key_F5), &TForm1::ShowNextLabeling);
+  openAction_ = AddExtraCommand(texts::OpenTreeCommand, QKeySequence::Open, &TForm1::AskForTreeFile);
+  saveTreeAction_ = AddExtraCommand(texts::SaveTreeCommand, QKeySequence::Save, &TForm1::AskWhereToSaveTree);
+  saveAction_ = AddExtraCommand(texts::SavePictureCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                                &TForm1::SavePicture);
+  nextSetTreeAction_ = AddExtraCommand(texts::NextSetTreeCommand, QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+                                       &TForm1::NextSetTree);
+  previousSetTreeAction_ = AddExtraCommand(
+      texts::PreviousSetTreeCommand, QKeySequence(Qt::CTRL | Qt::Key_PageUp), &TForm1::PreviousSetTree);
+  renumberAction_ =
+      AddExtraCommand(texts::RenumberCommand, QKeySequence(Qt::CTRL | Qt::Key_R), &TForm1::RenumberWithoutCrossings);
   copyAction_ = AddExtraCommand(texts::CopyPictureCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                                 &TForm1::CopyPicture);
   randomTreeAction_ = AddExtraCommand(texts::RandomTreeCommand, QKeySequence::New, &TForm1::AskForRandomTree);
@@ -72,15 +84,24 @@ void TForm1::CreateExtras() {
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.addAction(closestAction_);
+  menu.addAction(hintAction_);
+  menu.addAction(nextLabelingAction_);
   menu.addSeparator();
-  menu.addAction(showNumbersAction_);
-  menu.addSeparator();
-  menu.addAction(saveAction_);
-  menu.addAction(copyAction_);
-  menu.addSeparator();
-  menu.addAction(randomTreeAction_);
-  menu.addSeparator();
+  QMenu* file = menu.addMenu(Q(texts::FileMenu));
+  file->addAction(openAction_);
+  file->addAction(saveTreeAction_);
+  file->addSeparator();
+  file->addAction(saveAction_);
+  file->addAction(copyAction_);
+  QMenu* exercise = menu.addMenu(Q(texts::ExerciseMenu));
+  exercise->addAction(randomTreeAction_);
+  exercise->addAction(renumberAction_);
+  exercise->addSeparator();
+  exercise->addAction(nextSetTreeAction_);
+  exercise->addAction(previousSetTreeAction_);
   QMenu* view = menu.addMenu(Q(texts::ViewMenu));
+  view->addAction(showNumbersAction_);
+  view->addSeparator();
   view->addAction(zoomInAction_);
   view->addAction(zoomOutAction_);
   view->addAction(zoomResetAction_);
@@ -99,6 +120,14 @@ void TForm1::UpdateExtraCommands() {
   copyAction_->setEnabled(treeDrawn && !busy_);
   // The edge box cannot take a new tree while a search works on the old one.
   randomTreeAction_->setEnabled(!busy_);
+  hintAction_->setEnabled(SearchOffered());
+  nextLabelingAction_->setEnabled(NextLabelingOffered());
+  openAction_->setEnabled(!busy_);
+  saveTreeAction_->setEnabled(treeDrawn && !busy_);
+  renumberAction_->setEnabled(treeDrawn && !busy_);
+  const int setSize = static_cast<int>(treeSet_.size());
+  nextSetTreeAction_->setEnabled(!busy_ && treeSetIndex_ + 1 < setSize);
+  previousSetTreeAction_->setEnabled(!busy_ && treeSetIndex_ > 0 && setSize > 0);
 }
 
 QImage TForm1::PictureForExport() const {

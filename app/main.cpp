@@ -10,12 +10,13 @@
 namespace {
 
 constexpr const char* HelpText =
-    "Použitie: graceful-trees [--help | --version]\n"
+    "Použitie: graceful-trees [--help | --version | SÚBOR]\n"
     "\n"
     "Skúšanie gracióznych ohodnotení stromov. Zadajte strom zoznamom hrán, očíslujte jeho\n"
     "vrcholy a program každý pokus skontroluje; na požiadanie vyhľadá graciózne ohodnotenia\n"
     "stromu a navrhne to, ktoré je vášmu vyplneniu najbližšie. Program má jedno okno\n"
-    "a nič neukladá.\n"
+    "a nič neukladá, kým o to nepožiadate. SÚBOR je strom alebo súbor stromov (zoznam hrán,\n"
+    "graph6 alebo sparse6), ktorý sa otvorí pri štarte.\n"
     "\n"
     "Voľby:\n"
     "  -h, --help     vypíše tento text a skončí\n"
@@ -51,5 +52,8 @@ int main(int argc, char** argv) {
   InstallQtTranslations(app);
   TForm1 Form1;
   Form1.show();
+  // graceful-trees FILE opens a tree file, as the desktop's "open with" passes it.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() >= 2 && !arguments.last().startsWith('-')) Form1.OpenTreeFile(arguments.last());
   return app.exec();
 }
