@@ -27,11 +27,17 @@ Color StatusColor(EdgeStatus status) {
 
 bool IsDiameter(const Edge& e, int n) { return 2 * std::abs(e.a - e.b) == n; }
 
-// Offset of the centre of cell j (0-based) from the grid's left or top edge.
-int CellCentre(int j, int n) { return (220 * j + 110) / n; }
-
 constexpr int GridLeft = 25;
 constexpr int GridTop = 5;
+constexpr int GridSize = 220;
+constexpr int GridRight = GridLeft + GridSize;
+constexpr int GridBottom = GridTop + GridSize;
+// The frame closes just beyond the grid's last lines.
+constexpr int FrameRight = GridRight + 2;
+constexpr int FrameBottom = GridBottom + 1;
+
+// Offset of the centre of cell j (0-based) from the grid's left or top edge.
+int CellCentre(int j, int n) { return (GridSize * j + GridSize / 2) / n; }
 
 }  // namespace
 
@@ -74,15 +80,15 @@ void DrawCheckTable(Canvas& canvas, int n, const std::vector<Edge>& edges, const
 
   canvas.SetPenColor(Colors::Black);
   canvas.SetPenWidth(2);
-  canvas.Rectangle(25, 5, 247, 226);
+  canvas.Rectangle(GridLeft, GridTop, FrameRight, FrameBottom);
 
   canvas.SetPenWidth(1);
   for (int k = 1; k <= n - 1; ++k) {
-    const int p = (220 * k) / n;
+    const int p = (GridSize * k) / n;
     canvas.MoveTo(GridLeft + p, GridTop);
-    canvas.LineTo(GridLeft + p, 225);
+    canvas.LineTo(GridLeft + p, GridBottom);
     canvas.MoveTo(GridLeft, GridTop + p);
-    canvas.LineTo(245, GridTop + p);
+    canvas.LineTo(GridRight, GridTop + p);
   }
 
   const int h = std::min(160 / n, 23);
