@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "check/Evaluation.h"
-#include "tree/TreeDrawing.h"
 
 namespace {
 
@@ -25,8 +23,6 @@ Color StatusColor(EdgeStatus status) {
   return Colors::Blue;
 }
 
-bool IsDiameter(const Edge& e, int n) { return 2 * std::abs(e.a - e.b) == n; }
-
 constexpr int GridLeft = 25;
 constexpr int GridTop = 5;
 constexpr int GridSize = 220;
@@ -41,33 +37,32 @@ int CellCentre(int j, int n) { return (GridSize * j + GridSize / 2) / n; }
 
 }  // namespace
 
-void DrawEdgeValues(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<Edge>& edges,
+void DrawEdgeValues(Canvas& canvas, const VertexLayout& layout, const std::vector<Edge>& edges,
                     const Labels& labels) {
-  if (n < 1) return;
+  if (layout.n < 1) return;
   canvas.SetPenWidth(1);
-  const auto diameterEdgeCount =
-      std::count_if(edges.begin(), edges.end(), [n](const Edge& e) { return IsDiameter(e, n); });
+  const std::vector<PointF> anchors = ValueSquareAnchors(layout, edges);
   const Evaluation evaluation = EvaluateEdges(edges, labels);
   for (std::size_t k = 0; k < edges.size(); ++k) {
-    const Edge& e = edges[k];
-    const PointF u = ExactVertexPoint(circle, n, e.a);
-    const PointF v = ExactVertexPoint(circle, n, e.b);
-    // Several diameters all cross the centre, so their squares move a quarter of the way out.
-    const bool quarter = IsDiameter(e, n) && diameterEdgeCount >= 2;
-    const double ax = quarter ? (3 * u.x + v.x) / 4 : (u.x + v.x) / 2;
-    const double ay = quarter ? (3 * u.y + v.y) / 4 : (u.y + v.y) / 2;
-
+    if (!layout.Has(edges[k].a) || !layout.Has(edges[k].b)) continue;
+    const PointF at = anchors[k];
     const EdgeResult& result = evaluation.edges[k];
     const Color color = StatusColor(result.status);
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(color);
     canvas.SetPenColor(color);
-    const int x = Round(ax);
-    const int y = Round(ay);
-    canvas.Rectangle(x - 8, y - 8, x + 8, y + 8);
+    const int x = Round(at.x);
+    const int y = Round(at.y);
+    const int half = ValueSquareSize / 2;
+    canvas.Rectangle(x - half, y - half, x + half, y + half);
     if (result.status != EdgeStatus::Unlabeled)
-      canvas.TextOut(Round(ax - 7), Round(ay - 7), result.valueText);
+      canvas.TextOut(Round(at.x - (half - 1)), Round(at.y - (half - 1)), result.valueText);
   }
+}
+
+void DrawEdgeValues(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<Edge>& edges,
+                    const Labels& labels) {
+  DrawEdgeValues(canvas, CircleLayout(circle, n), edges, labels);
 }
 
 void DrawCheckTable(Canvas& canvas, int n, const std::vector<Edge>& edges, const Labels& labels) {
