@@ -2,8 +2,10 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -22,6 +24,7 @@
 #include "search/Proposal.h"
 #include "tree/RandomTree.h"
 #include "tree/TreeDrawing.h"
+#include "tree/VertexNumberPlacement.h"
 
 // What the window offers beyond its fixed controls: a context menu whose commands also have
 // keyboard shortcuts, and the vertex numbers over the tree picture.
@@ -153,16 +156,44 @@ void TForm1::ProposeClosest() {
   ShowProposal(closest.labels);
 }
 
+namespace {
+
+Rect PictureRect(const QRect& inWindow, const QPoint& pictureOrigin) {
+  const QRect r = inWindow.translated(-pictureOrigin);
+  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// Where `label` writes `text`, whether or not it shows it now; measured as the label measures it.
+QRect LabelTextRect(const QLabel* label, const std::string& text) {
+  const QFontMetrics metrics(label->font());
+  const QRect room(label->pos(), QSize(2000, 2000));
+  return metrics.boundingRect(room, Qt::AlignLeft | Qt::AlignTop, Q(text));
+}
+
+}  // namespace
+
 void TForm1::ShowVertexNumbers() {
   std::vector<VertexNumbers::Number> numbers;
   const int n = state_.VertexCount;
   if (showNumbersAction_->isChecked() && n >= 2) {
     // The boxes on the picture are exactly the vertices drawn.
+    std::vector<bool> shown(MaxVertices + 1, false);
+    std::vector<TextSize> sizes(n + 1);
     for (int v = 1; v <= n; ++v) {
-      if (boxes_[v]->isHidden()) continue;
-      const Point p = VertexNumberPoint(state_.Circle, n, v);
-      numbers.push_back({p.x, p.y, v});
+      shown[v] = !boxes_[v]->isHidden();
+      const QSize size = VertexNumbers::TextSize(v);
+      sizes[v] = {size.width(), size.height()};
     }
+    // The fixed texts and buttons over the picture.
+    const QPoint origin = g->pos();
+    const std::vector<Rect> keepOut = {
+        PictureRect(LabelTextRect(Label5, texts::FillInPrompt), origin),
+        PictureRect(LabelTextRect(Label2, texts::VertexCountSentence(n)), origin),
+        PictureRect(Button8->geometry(), origin), PictureRect(Button9->geometry(), origin),
+        PictureRect(Button2->geometry(), origin)};
+    for (const PlacedNumber& number :
+         PlaceVertexNumbers(CircleLayout(state_.Circle, n), shown, sizes, keepOut, g->width(), g->height()))
+      numbers.push_back({number.centre.x, number.centre.y, number.vertex});
   }
   vertexNumbers_->SetNumbers(std::move(numbers));
 }
