@@ -22,8 +22,8 @@ constexpr double ZigzagStep = 18;
 struct Frame {
   int width;
   int height;
-  double availableWidth() const { return width - 2.0 * Margin; }
-  double availableHeight() const { return height - 2.0 * Margin; }
+  double AvailableWidth() const { return width - 2.0 * Margin; }
+  double AvailableHeight() const { return height - 2.0 * Margin; }
 };
 
 // Positions in units: neighbours in a row one unit apart, or half a unit for two sibling leaves of
@@ -105,7 +105,7 @@ Rows ArrangeRows(const RootedForest& forest, const Frame& frame) {
   for (;;) {
     rows.units = TidyLayout(forest, rows.crowded).X();
     const auto [lo, hi] = std::minmax_element(rows.units.begin() + 1, rows.units.end());
-    if (*hi - *lo <= 0 || frame.availableWidth() / (*hi - *lo) >= MinUnit) break;
+    if (*hi - *lo <= 0 || frame.AvailableWidth() / (*hi - *lo) >= MinUnit) break;
     int best = -1;
     int bestPairs = 0;
     for (int d = 0; d <= forest.maxDepth; ++d) {
@@ -152,7 +152,7 @@ class Builder {
     const int depth = forest_.maxDepth;
     int crowdedCount = 0;
     for (bool c : rows_.crowded) crowdedCount += c;
-    const double total = frame_.availableHeight() - subRow_ * crowdedCount;
+    const double total = frame_.AvailableHeight() - subRow_ * crowdedCount;
     std::vector<double> gaps(depth + 1, depth > 0 ? total / depth : 0);
     Placement placement = Place(gaps);
     for (int round = 0; round < 4 && depth > 0; ++round) {
@@ -176,7 +176,7 @@ class Builder {
     Placement p{std::vector<double>(count), std::vector<double>(count), std::vector<double>(count),
                 std::vector<double>(depth + 1)};
     const auto [lo, hi] = std::minmax_element(rows_.units.begin() + 1, rows_.units.end());
-    const double unit = *hi > *lo ? frame_.availableWidth() / (*hi - *lo) : 0;
+    const double unit = *hi > *lo ? frame_.AvailableWidth() / (*hi - *lo) : 0;
     double top = depth > 0 ? Margin : frame_.height / 2.0 - (rows_.crowded[0] ? subRow_ / 2 : 0);
     for (int d = 0; d <= depth; ++d) {
       if (d > 0) top += gaps[d] + (rows_.crowded[d - 1] ? subRow_ : 0);
@@ -204,7 +204,7 @@ class Builder {
   void FitWidth(Placement& p) const {
     const auto [lo, hi] = std::minmax_element(p.x.begin() + 1, p.x.end());
     const double extent = *hi - *lo;
-    const double scale = extent > frame_.availableWidth() ? frame_.availableWidth() / extent : 1.0;
+    const double scale = extent > frame_.AvailableWidth() ? frame_.AvailableWidth() / extent : 1.0;
     const double left = frame_.width / 2.0 - extent * scale / 2;
     const double from = *lo;
     for (std::size_t v = 1; v < p.x.size(); ++v) {
