@@ -7,6 +7,7 @@
 #include "check/History.h"
 #include "tree/EdgeListParser.h"
 #include "tree/TreeModel.h"
+#include "tree/VertexLayout.h"
 
 // What the window offers, one phase per situation a command leaves it in. The search runs on top
 // of whichever phase the window was in, so it is a flag beside the phase, not a phase of its own.
@@ -40,6 +41,17 @@ struct ProgramState {
   std::optional<Labels> ShownProposal;
 
   WindowPhase Phase = WindowPhase::Editing;
+  // The tree-shaped layout of the confirmed tree, and whether the picture uses it instead of the
+  // circle.
+  VertexLayout TreeShape;
+  bool TreeShaped = false;
+  // What the tree picture shows, so that it can be drawn again in the other layout: the outline of
+  // these vertices and edges, and the value squares of these labels on it.
+  struct TreePicture {
+    std::vector<int> vertices;
+    std::vector<Edge> edges;
+    std::optional<Labels> values;
+  } Drawn;
   // The vertices whose boxes stand on the tree picture (index 1..20).
   std::array<bool, MaxVertices + 1> ShownVertices{};
   // Whether the check table is on screen (the proposal table takes its place only while held).

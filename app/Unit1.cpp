@@ -25,6 +25,7 @@
 #include "tree/EdgeListParser.h"
 #include "tree/IntConversion.h"
 #include "tree/TreeDrawing.h"
+#include "tree/TreeLayout.h"
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   button4Hold_ = new MouseHoldWatcher(this, [this] { Button4MouseUp(); });
@@ -51,7 +52,8 @@ void TForm1::SetTabStop(QWidget* control, bool on) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   // A file dropped on the text boxes opens too, instead of its name being typed there.
-  if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) && AcceptFileDrag(event)) {
+  if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+      AcceptFileDrag(event)) {
     return true;
   }
   if (watched == Memo1 && event->type() == QEvent::FocusIn) {
@@ -296,12 +298,13 @@ void TForm1::Button1Click() {
   boxes_[1]->show();
   FocusControl(boxes_[1]);
   ShowCheckTable(false);
-  state_.Circle = CircleForPicture(g->width(), g->height());
-  std::vector<int> vertices;
-  for (int v = 1; v <= n; ++v) vertices.push_back(v);
-  DrawTreeOutline(g->Surface(), state_.Circle, n, vertices, state_.TreeEdges());
+  state_.Circle = CircleForPicture(g->LogicalSize().width(), g->LogicalSize().height());
+  state_.TreeShape = TreeLayout(n, state_.TreeEdges(), g->LogicalSize().width(), g->LogicalSize().height());
+  state_.Drawn = {{}, state_.TreeEdges(), std::nullopt};
+  for (int v = 1; v <= n; ++v) state_.Drawn.vertices.push_back(v);
+  DrawTreeOutline(g->Surface(), CurrentLayout(), state_.Drawn.vertices, state_.Drawn.edges);
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
-  PlaceBoxes(PlaceVertexBoxes(state_.Circle, n, {TreePictureOrigin.x(), TreePictureOrigin.y()}));
+  PlaceBoxes(PlaceVertexBoxes(CurrentLayout(), {TreePictureOrigin.x(), TreePictureOrigin.y()}));
   state_.Fillings.Restart();
 }
 
@@ -325,7 +328,8 @@ bool TForm1::ReadAndValidateFilling() {
 }
 
 void TForm1::ShowCheckedFilling(const Labels& labels, bool leafRemoval) {
-  DrawEdgeValues(g->Surface(), state_.Circle, state_.VertexCount, state_.TreeEdges(), labels);
+  state_.Drawn.values = labels;
+  DrawEdgeValues(g->Surface(), CurrentLayout(), state_.TreeEdges(), labels);
   DrawCheckTable(tab->Surface(), state_.VertexCount, state_.TreeEdges(), labels);
   EnterPhase(WindowPhase::Checked, leafRemoval);
   ShowCheckTable(true);
@@ -441,9 +445,10 @@ void TForm1::Button7Click() {
   const int n = state_.VertexCount;
   const LeafRemovalResult result = RemoveLeafLayer(state_.ReducedEdgeList, n, state_.EdgeList);
   EnterPhase(WindowPhase::LeavesPeeled, LeafRemovalOffered(state_.ReducedEdgeList));
-  DrawTreeOutline(g->Surface(), state_.Circle, n, result.remainingVertices, result.remainingEdges);
+  state_.Drawn = {result.remainingVertices, result.remainingEdges, std::nullopt};
+  DrawTreeOutline(g->Surface(), CurrentLayout(), result.remainingVertices, result.remainingEdges);
   DrawCheckTable(tab->Surface(), n, result.remainingEdges, state_.BoxLabels);
-  PlaceBoxes(VertexBoxPlacements(state_.Circle, n, {TreePictureOrigin.x(), TreePictureOrigin.y()},
-                                 result.remaining));
+  PlaceBoxes(
+      VertexBoxPlacements(CurrentLayout(), {TreePictureOrigin.x(), TreePictureOrigin.y()}, result.remaining));
   ReturnFocusTo(working);
 }

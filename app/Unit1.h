@@ -11,6 +11,7 @@
 #include "app/WindowSettings.h"
 #include "app/WindowZoom.h"
 #include "files/TreeFile.h"
+#include "tree/VertexLayout.h"
 
 class QLabel;
 class QLineEdit;
@@ -88,6 +89,8 @@ class TForm1 : public QWidget {
   void ProposeClosest();
   void ShowVertexNumbers();
   void ShowAbout();
+  // "Kresliť ako strom": the picture in the tree-shaped layout, or on the circle again.
+  void DrawAsTree(bool on);
   void AskForTreeFile();
   void AskWhereToSaveTree();
   void NextSetTree();
@@ -108,6 +111,8 @@ class TForm1 : public QWidget {
   void ShowNextLabeling();
   bool NextLabelingOffered() const;
   void EndShownProposal();
+  // Where the vertices of the confirmed tree stand on the tree picture.
+  VertexLayout CurrentLayout() const;
   void ZoomIn();
   void ZoomOut();
   void ZoomToDesign();
@@ -218,6 +223,7 @@ class TForm1 : public QWidget {
   QAction* renumberAction_ = nullptr;
   QAction* hintAction_ = nullptr;
   QAction* nextLabelingAction_ = nullptr;
+  QAction* treeDrawingAction_ = nullptr;
   QAction* zoomInAction_ = nullptr;
   QAction* zoomOutAction_ = nullptr;
   QAction* zoomResetAction_ = nullptr;

@@ -5,17 +5,20 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <cmath>
 
 #include "app/QtText.h"
 #include "app/Unit1.h"
 #include "app/VertexNumbers.h"
 #include "app/WindowTexts.h"
+#include "check/CheckDrawing.h"
 #include "platform/DesktopSetup.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
@@ -24,6 +27,7 @@
 #include "search/Proposal.h"
 #include "tree/RandomTree.h"
 #include "tree/TreeDrawing.h"
+#include "tree/VertexNumberPlacement.h"
 
 // What the window offers beyond its fixed controls: a context menu whose commands also have
 // keyboard shortcuts, and the vertex numbers over the tree picture.
@@ -33,7 +37,7 @@ QAction* TForm1::AddExtraCommand(const std::string& text, const QKeySequence& sh
   auto* action = new QAction(Q(text), this);
   action->setShortcut(shortcut);
   action->setShortcutVisibleInContextMenu(true);
-  connect(action, &QAction::triggered, this, command);
+  if (command) connect(action, &QAction::triggered, this, command);
   // Added to the window, the shortcut works wherever the focus is inside it.
   addAction(action);
   return action;
@@ -60,10 +64,10 @@ void TForm1::CreateExtras() {
                                 &TForm1::SavePicture);
   nextSetTreeAction_ = AddExtraCommand(texts::NextSetTreeCommand, QKeySequence(Qt::CTRL | Qt::Key_PageDown),
                                        &TForm1::NextSetTree);
-  previousSetTreeAction_ = AddExtraCommand(
-      texts::PreviousSetTreeCommand, QKeySequence(Qt::CTRL | Qt::Key_PageUp), &TForm1::PreviousSetTree);
-  renumberAction_ =
-      AddExtraCommand(texts::RenumberCommand, QKeySequence(Qt::CTRL | Qt::Key_R), &TForm1::RenumberWithoutCrossings);
+  previousSetTreeAction_ = AddExtraCommand(texts::PreviousSetTreeCommand,
+                                           QKeySequence(Qt::CTRL | Qt::Key_PageUp), &TForm1::PreviousSetTree);
+  renumberAction_ = AddExtraCommand(texts::RenumberCommand, QKeySequence(Qt::CTRL | Qt::Key_R),
+                                    &TForm1::RenumberWithoutCrossings);
   copyAction_ = AddExtraCommand(texts::CopyPictureCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                                 &TForm1::CopyPicture);
   randomTreeAction_ = AddExtraCommand(texts::RandomTreeCommand, QKeySequence::New, &TForm1::AskForRandomTree);
@@ -75,6 +79,11 @@ void TForm1::CreateExtras() {
   zoomResetAction_ =
       AddExtraCommand(texts::ZoomResetCommand, QKeySequence(Qt::CTRL | Qt::Key_0), &TForm1::ZoomToDesign);
 
+  treeDrawingAction_ = AddExtraCommand(texts::DrawAsTreeCommand, QKeySequence(Qt::CTRL | Qt::Key_T), nullptr);
+  treeDrawingAction_->setCheckable(true);
+  treeDrawingAction_->setChecked(settings_.TreeDrawing());
+  state_.TreeShaped = treeDrawingAction_->isChecked();
+  connect(treeDrawingAction_, &QAction::toggled, this, &TForm1::DrawAsTree);
   showNumbersAction_->setChecked(settings_.VertexNumbers());
   connect(showNumbersAction_, &QAction::toggled, this, [this](bool on) { settings_.SetVertexNumbers(on); });
   SetZoom(settings_.ZoomPercent());
@@ -101,6 +110,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   exercise->addAction(previousSetTreeAction_);
   QMenu* view = menu.addMenu(Q(texts::ViewMenu));
   view->addAction(showNumbersAction_);
+  view->addAction(treeDrawingAction_);
   view->addSeparator();
   view->addAction(zoomInAction_);
   view->addAction(zoomOutAction_);
@@ -212,16 +222,50 @@ void TForm1::ProposeClosest() {
   ReturnFocusTo(working);
 }
 
+namespace {
+
+Rect PictureRect(const QRect& inWindow, const QPoint& pictureOrigin) {
+  const QRect r = inWindow.translated(-pictureOrigin);
+  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// Where `label` writes `text` at the design size, whether or not it shows it now; measured as the
+// label measures it, at its font of the design.
+QRect LabelTextRect(const QLabel* label, QPoint designTopLeft, double zoom, const std::string& text) {
+  const QFontMetrics metrics(label->font());
+  const QRect zoomed = metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, Q(text));
+  return {designTopLeft, QSize(static_cast<int>(std::ceil(zoomed.width() / zoom)),
+                               static_cast<int>(std::ceil(zoomed.height() / zoom)))};
+}
+
+}  // namespace
+
 void TForm1::ShowVertexNumbers() {
   std::vector<VertexNumbers::Number> numbers;
   const int n = state_.VertexCount;
   if (showNumbersAction_->isChecked() && n >= 2) {
     // The boxes on the picture are exactly the vertices drawn.
+    std::vector<bool> shown(MaxVertices + 1, false);
+    std::vector<TextSize> sizes(n + 1);
     for (int v = 1; v <= n; ++v) {
-      if (!state_.ShownVertices[v]) continue;
-      const Point p = VertexNumberPoint(state_.Circle, n, v);
-      numbers.push_back({p.x, p.y, v});
+      shown[v] = state_.ShownVertices[v];
+      const QSize size = VertexNumbers::TextSize(v);
+      sizes[v] = {size.width(), size.height()};
     }
+    // The fixed texts and buttons over the picture.
+    const QPoint origin = TreePictureOrigin;
+    const double zoom = zoom_.Factor();
+    const std::vector<Rect> keepOut = {
+        PictureRect(LabelTextRect(Label5, zoom_.Design(Label5).topLeft(), zoom, texts::FillInPrompt), origin),
+        PictureRect(
+            LabelTextRect(Label2, zoom_.Design(Label2).topLeft(), zoom, texts::VertexCountSentence(n)),
+            origin),
+        PictureRect(zoom_.Design(Button8), origin), PictureRect(zoom_.Design(Button9), origin),
+        PictureRect(zoom_.Design(Button2), origin)};
+    const QSize picture = g->LogicalSize();
+    for (const PlacedNumber& number :
+         PlaceVertexNumbers(CurrentLayout(), shown, sizes, keepOut, picture.width(), picture.height()))
+      numbers.push_back({number.centre.x, number.centre.y, number.vertex});
   }
   vertexNumbers_->SetNumbers(std::move(numbers));
 }
@@ -252,6 +296,23 @@ void TForm1::SetZoom(int percent) {
   settings_.SetZoomPercent(percent);
   zoomInAction_->setEnabled(FittingZoom(WindowZoom::NextStep(percent, +1)) > percent);
   zoomOutAction_->setEnabled(WindowZoom::NextStep(percent, -1) != percent);
+}
+
+VertexLayout TForm1::CurrentLayout() const {
+  return state_.TreeShaped ? state_.TreeShape : CircleLayout(state_.Circle, state_.VertexCount);
+}
+
+void TForm1::DrawAsTree(bool on) {
+  state_.TreeShaped = on;
+  settings_.SetTreeDrawing(on);
+  if (state_.VertexCount < 2) return;
+  // The same picture in the other layout: the outline, the squares of the last check, the boxes.
+  const VertexLayout layout = CurrentLayout();
+  DrawTreeOutline(g->Surface(), layout, state_.Drawn.vertices, state_.Drawn.edges);
+  if (state_.Drawn.values) DrawEdgeValues(g->Surface(), layout, state_.TreeEdges(), *state_.Drawn.values);
+  std::vector<bool> shown(state_.ShownVertices.begin(), state_.ShownVertices.end());
+  shown.resize(state_.VertexCount + 1);
+  PlaceBoxes(VertexBoxPlacements(layout, {TreePictureOrigin.x(), TreePictureOrigin.y()}, shown));
 }
 
 void TForm1::ShowAbout() {

@@ -88,7 +88,8 @@ void TForm1::ConfirmTree(const std::vector<std::string>& edgeLines, const std::v
 
 std::vector<std::string> TForm1::ConfirmedEdgeLines() const {
   std::vector<std::string> lines;
-  for (const Edge& edge : state_.TreeEdges()) lines.push_back(std::to_string(edge.a) + " " + std::to_string(edge.b));
+  for (const Edge& edge : state_.TreeEdges())
+    lines.push_back(std::to_string(edge.a) + " " + std::to_string(edge.b));
   return lines;
 }
 
@@ -100,7 +101,8 @@ std::vector<std::string> TForm1::FilledBoxTexts() const {
 
 void TForm1::AskWhereToSaveTree() {
   const QString path = QFileDialog::getSaveFileName(
-      this, Q(texts::SaveTreeTitle), dialogFolders_.SuggestedPath(DialogFolders::Kind::Trees, Q(texts::SuggestedTreeName)),
+      this, Q(texts::SaveTreeTitle),
+      dialogFolders_.SuggestedPath(DialogFolders::Kind::Trees, Q(texts::SuggestedTreeName)),
       Q(texts::TreeFileFilters));
   if (path.isEmpty()) return;
   dialogFolders_.Remember(DialogFolders::Kind::Trees, path);
@@ -111,8 +113,8 @@ bool TForm1::SaveTreeTo(const QString& path) {
   const std::string text = TreeFileText(ConfirmedEdgeLines(), FilledBoxTexts());
   // Written beside the file and renamed over it: a failed save leaves any old file whole.
   QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(text.data(), static_cast<qint64>(text.size())) ==
-                                             static_cast<qint64>(text.size()) &&
+  if (file.open(QIODevice::WriteOnly) &&
+      file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
       file.commit()) {
     return true;
   }
@@ -147,7 +149,8 @@ bool TForm1::AcceptFileDrag(QEvent* event) {
     if (path.isEmpty()) return false;
     drop->acceptProposedAction();
     // After the drag has ended: a message box inside the drop would hold the dragging program.
-    QMetaObject::invokeMethod(this, [this, path] { OpenTreeFile(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { OpenTreeFile(path); }, Qt::QueuedConnection);
     return true;
   }
   return false;

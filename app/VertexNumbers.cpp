@@ -1,6 +1,17 @@
 #include "app/VertexNumbers.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+namespace {
+
+QFont NumberFont() {
+  QFont font("Arial");
+  font.setPixelSize(10);
+  return font;
+}
+
+}  // namespace
 
 VertexNumbers::VertexNumbers(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -12,10 +23,13 @@ void VertexNumbers::SetNumbers(std::vector<Number> numbers) {
   update();
 }
 
+QSize VertexNumbers::TextSize(int vertex) {
+  const QFontMetrics metrics(NumberFont());
+  return {metrics.horizontalAdvance(QString::number(vertex)), metrics.height()};
+}
+
 void VertexNumbers::Paint(QPainter& painter, const std::vector<Number>& numbers) {
-  QFont font("Arial");
-  font.setPixelSize(10);
-  painter.setFont(font);
+  painter.setFont(NumberFont());
   painter.setPen(Qt::black);
   for (const Number& number : numbers) {
     const QRect box(number.x - 10, number.y - 7, 20, 14);

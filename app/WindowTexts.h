@@ -41,6 +41,7 @@ inline const std::string RandomTreeTitle = "Náhodný strom";
 inline const std::string RandomTreePrompt = "Počet vrcholov (2 až 20):";
 inline const std::string AboutCommand = "O programe";
 inline const std::string ViewMenu = "Zobrazenie";
+inline const std::string DrawAsTreeCommand = "Kresliť ako strom";
 inline const std::string FileMenu = "Súbor";
 inline const std::string ExerciseMenu = "Cvičenie";
 inline const std::string OpenTreeCommand = "Otvoriť…";

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "check/Evaluation.h"
-#include "tree/TreeDrawing.h"
 
 namespace {
 
@@ -25,43 +23,46 @@ Color StatusColor(EdgeStatus status) {
   return Colors::Blue;
 }
 
-bool IsDiameter(const Edge& e, int n) { return 2 * std::abs(e.a - e.b) == n; }
-
-// Offset of the centre of cell j (0-based) from the grid's left or top edge.
-int CellCentre(int j, int n) { return (220 * j + 110) / n; }
-
 constexpr int GridLeft = 25;
 constexpr int GridTop = 5;
+constexpr int GridSize = 220;
+constexpr int GridRight = GridLeft + GridSize;
+constexpr int GridBottom = GridTop + GridSize;
+// The frame closes just beyond the grid's last lines.
+constexpr int FrameRight = GridRight + 2;
+constexpr int FrameBottom = GridBottom + 1;
+
+// Offset of the centre of cell j (0-based) from the grid's left or top edge.
+int CellCentre(int j, int n) { return (GridSize * j + GridSize / 2) / n; }
 
 }  // namespace
 
-void DrawEdgeValues(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<Edge>& edges,
+void DrawEdgeValues(Canvas& canvas, const VertexLayout& layout, const std::vector<Edge>& edges,
                     const Labels& labels) {
-  if (n < 1) return;
+  if (layout.n < 1) return;
   canvas.SetPenWidth(1);
-  const auto diameterEdgeCount =
-      std::count_if(edges.begin(), edges.end(), [n](const Edge& e) { return IsDiameter(e, n); });
+  const std::vector<PointF> anchors = ValueSquareAnchors(layout, edges);
   const Evaluation evaluation = EvaluateEdges(edges, labels);
   for (std::size_t k = 0; k < edges.size(); ++k) {
-    const Edge& e = edges[k];
-    const PointF u = ExactVertexPoint(circle, n, e.a);
-    const PointF v = ExactVertexPoint(circle, n, e.b);
-    // Several diameters all cross the centre, so their squares move a quarter of the way out.
-    const bool quarter = IsDiameter(e, n) && diameterEdgeCount >= 2;
-    const double ax = quarter ? (3 * u.x + v.x) / 4 : (u.x + v.x) / 2;
-    const double ay = quarter ? (3 * u.y + v.y) / 4 : (u.y + v.y) / 2;
-
+    if (!layout.Has(edges[k].a) || !layout.Has(edges[k].b)) continue;
+    const PointF at = anchors[k];
     const EdgeResult& result = evaluation.edges[k];
     const Color color = StatusColor(result.status);
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(color);
     canvas.SetPenColor(color);
-    const int x = Round(ax);
-    const int y = Round(ay);
-    canvas.Rectangle(x - 8, y - 8, x + 8, y + 8);
+    const int x = Round(at.x);
+    const int y = Round(at.y);
+    const int half = ValueSquareSize / 2;
+    canvas.Rectangle(x - half, y - half, x + half, y + half);
     if (result.status != EdgeStatus::Unlabeled)
-      canvas.TextOut(Round(ax - 7), Round(ay - 7), result.valueText);
+      canvas.TextOut(Round(at.x - (half - 1)), Round(at.y - (half - 1)), result.valueText);
   }
+}
+
+void DrawEdgeValues(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<Edge>& edges,
+                    const Labels& labels) {
+  DrawEdgeValues(canvas, CircleLayout(circle, n), edges, labels);
 }
 
 void DrawCheckTable(Canvas& canvas, int n, const std::vector<Edge>& edges, const Labels& labels) {
@@ -74,15 +75,15 @@ void DrawCheckTable(Canvas& canvas, int n, const std::vector<Edge>& edges, const
 
   canvas.SetPenColor(Colors::Black);
   canvas.SetPenWidth(2);
-  canvas.Rectangle(25, 5, 247, 226);
+  canvas.Rectangle(GridLeft, GridTop, FrameRight, FrameBottom);
 
   canvas.SetPenWidth(1);
   for (int k = 1; k <= n - 1; ++k) {
-    const int p = (220 * k) / n;
+    const int p = (GridSize * k) / n;
     canvas.MoveTo(GridLeft + p, GridTop);
-    canvas.LineTo(GridLeft + p, 225);
+    canvas.LineTo(GridLeft + p, GridBottom);
     canvas.MoveTo(GridLeft, GridTop + p);
-    canvas.LineTo(245, GridTop + p);
+    canvas.LineTo(GridRight, GridTop + p);
   }
 
   const int h = std::min(160 / n, 23);

@@ -4,9 +4,13 @@
 
 #include "draw/Canvas.h"
 #include "tree/TreeModel.h"
+#include "tree/VertexLayout.h"
 
 // One coloured square per edge on the tree picture, with the edge's value in it when both ends
-// are labeled. Draws over what is there; every call puts its squares in the same places.
+// are labeled, centred on the layout's anchors. Draws over what is there; every call puts its
+// squares in the same places.
+void DrawEdgeValues(Canvas& canvas, const VertexLayout& layout, const std::vector<Edge>& edges,
+                    const Labels& labels);
 void DrawEdgeValues(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<Edge>& edges,
                     const Labels& labels);
 

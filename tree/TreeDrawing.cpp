@@ -5,23 +5,14 @@
 
 LayoutCircle CircleForPicture(int width, int height) { return {width / 2, height / 2, 200}; }
 
-namespace {
-
-PointF PointOnRay(const LayoutCircle& circle, int n, int v, double radius) {
-  const double theta = 2.0 * (v - 1) * std::numbers::pi / n;
-  return {circle.CircleCentreX + radius * std::cos(theta), circle.CircleCentreY - radius * std::sin(theta)};
-}
-
-}  // namespace
-
 PointF ExactVertexPoint(const LayoutCircle& circle, int n, int v) {
-  return PointOnRay(circle, n, v, circle.CircleRadius);
+  const double theta = 2.0 * (v - 1) * std::numbers::pi / n;
+  return {circle.CircleCentreX + circle.CircleRadius * std::cos(theta),
+          circle.CircleCentreY - circle.CircleRadius * std::sin(theta)};
 }
 
 Point VertexNumberPoint(const LayoutCircle& circle, int n, int v) {
-  // Disc radius 15, then room for half a small number.
-  const PointF p = PointOnRay(circle, n, v, circle.CircleRadius + 27);
-  return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
+  return VertexNumberPoint(CircleLayout(circle, n), v);
 }
 
 Point VertexPoint(const LayoutCircle& circle, int n, int v) {
@@ -41,38 +32,58 @@ void ClearTreePicture(Canvas& canvas) {
   canvas.FloodFill(10, 10, Colors::White, FillMode::Surface);
 }
 
-void DrawVertexDisc(Canvas& canvas, const LayoutCircle& circle, int n, int v) {
-  const Point p = VertexPoint(circle, n, v);
+void DrawVertexDisc(Canvas& canvas, const VertexLayout& layout, int v) {
+  if (!layout.Has(v)) return;
+  const Point p = layout.points[v];
   canvas.SetBrushStyle(BrushStyle::Solid);
   canvas.SetBrushColor(Colors::Black);
-  canvas.Ellipse(p.x - 15, p.y - 15, p.x + 15, p.y + 15);
+  canvas.Ellipse(p.x - DiscRadius, p.y - DiscRadius, p.x + DiscRadius, p.y + DiscRadius);
   canvas.FloodFill(p.x, p.y, Colors::Black, FillMode::Surface);
 }
 
-void DrawTreeOutline(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<int>& vertices,
+void DrawVertexDisc(Canvas& canvas, const LayoutCircle& circle, int n, int v) {
+  DrawVertexDisc(canvas, CircleLayout(circle, n), v);
+}
+
+void DrawTreeOutline(Canvas& canvas, const VertexLayout& layout, const std::vector<int>& vertices,
                      const std::vector<Edge>& edges) {
   ClearTreePicture(canvas);
   canvas.SetPenWidth(3);
-  for (int v : vertices) DrawVertexDisc(canvas, circle, n, v);
+  for (int v : vertices) DrawVertexDisc(canvas, layout, v);
   for (const Edge& e : edges) {
-    const Point from = VertexPoint(circle, n, e.a);
-    const Point to = VertexPoint(circle, n, e.b);
+    if (!layout.Has(e.a) || !layout.Has(e.b)) continue;
+    const Point from = layout.points[e.a];
+    const Point to = layout.points[e.b];
     canvas.MoveTo(from.x, from.y);
     canvas.LineTo(to.x, to.y);
   }
 }
 
-std::vector<BoxPlacement> VertexBoxPlacements(const LayoutCircle& circle, int n, Point pictureOrigin,
+void DrawTreeOutline(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<int>& vertices,
+                     const std::vector<Edge>& edges) {
+  DrawTreeOutline(canvas, CircleLayout(circle, n), vertices, edges);
+}
+
+std::vector<BoxPlacement> VertexBoxPlacements(const VertexLayout& layout, Point pictureOrigin,
                                               const std::vector<bool>& shown) {
   std::vector<BoxPlacement> boxes(MaxVertices + 1);
   for (int k = 1; k <= MaxVertices; ++k) {
-    if (k > n || k >= static_cast<int>(shown.size()) || !shown[k]) continue;
-    const Point p = VertexPoint(circle, n, k);
-    boxes[k] = {true, {pictureOrigin.x + p.x - 10, pictureOrigin.y + p.y - 10}};
+    if (!layout.Has(k) || k >= static_cast<int>(shown.size()) || !shown[k]) continue;
+    const Point p = layout.points[k];
+    boxes[k] = {true, {pictureOrigin.x + p.x - BoxSize / 2, pictureOrigin.y + p.y - BoxSize / 2}};
   }
   return boxes;
 }
 
+std::vector<BoxPlacement> VertexBoxPlacements(const LayoutCircle& circle, int n, Point pictureOrigin,
+                                              const std::vector<bool>& shown) {
+  return VertexBoxPlacements(CircleLayout(circle, n), pictureOrigin, shown);
+}
+
+std::vector<BoxPlacement> PlaceVertexBoxes(const VertexLayout& layout, Point pictureOrigin) {
+  return VertexBoxPlacements(layout, pictureOrigin, std::vector<bool>(MaxVertices + 1, true));
+}
+
 std::vector<BoxPlacement> PlaceVertexBoxes(const LayoutCircle& circle, int n, Point pictureOrigin) {
-  return VertexBoxPlacements(circle, n, pictureOrigin, std::vector<bool>(MaxVertices + 1, true));
+  return PlaceVertexBoxes(CircleLayout(circle, n), pictureOrigin);
 }

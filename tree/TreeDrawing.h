@@ -4,17 +4,7 @@
 
 #include "draw/Canvas.h"
 #include "tree/TreeModel.h"
-
-struct Point {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const Point&, const Point&) = default;
-};
-
-struct PointF {
-  double x = 0;
-  double y = 0;
-};
+#include "tree/VertexLayout.h"
 
 // The layout circle for a picture of the given size.
 LayoutCircle CircleForPicture(int width, int height);
@@ -28,8 +18,12 @@ Point VertexPoint(const LayoutCircle& circle, int n, int v);
 Point VertexNumberPoint(const LayoutCircle& circle, int n, int v);
 
 void ClearTreePicture(Canvas& canvas);
+void DrawVertexDisc(Canvas& canvas, const VertexLayout& layout, int v);
 void DrawVertexDisc(Canvas& canvas, const LayoutCircle& circle, int n, int v);
-// Discs for `vertices` in the given order, then a line per edge, centre to centre.
+// Discs for `vertices` in the given order, then a line per edge, centre to centre. Vertices and
+// edges outside the layout are left out.
+void DrawTreeOutline(Canvas& canvas, const VertexLayout& layout, const std::vector<int>& vertices,
+                     const std::vector<Edge>& edges);
 void DrawTreeOutline(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<int>& vertices,
                      const std::vector<Edge>& edges);
 
@@ -40,7 +34,10 @@ struct BoxPlacement {
 
 // Where the twenty vertex boxes go (index 1..20) for the vertices marked in `shown`;
 // `pictureOrigin` is the picture's top-left corner in window coordinates.
+std::vector<BoxPlacement> VertexBoxPlacements(const VertexLayout& layout, Point pictureOrigin,
+                                              const std::vector<bool>& shown);
 std::vector<BoxPlacement> VertexBoxPlacements(const LayoutCircle& circle, int n, Point pictureOrigin,
                                               const std::vector<bool>& shown);
 // The confirmation's rule: boxes 1..n shown.
+std::vector<BoxPlacement> PlaceVertexBoxes(const VertexLayout& layout, Point pictureOrigin);
 std::vector<BoxPlacement> PlaceVertexBoxes(const LayoutCircle& circle, int n, Point pictureOrigin);

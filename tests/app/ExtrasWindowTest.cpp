@@ -46,6 +46,28 @@ TEST_F(WindowTest, VertexNumbersStandOutsideTheCircleAndLeaveThePictureAlone) {
   EXPECT_EQ(Picture("g")->Image(), before);
 }
 
+TEST_F(WindowTest, VertexNumbersKeepOffThePromptAndTheButtons) {
+  QAction* numbers = Command(form.get(), "Zobraziť čísla vrcholov");
+  numbers->trigger();
+  auto* layer = Find<VertexNumbers>("vertexNumbers");
+  for (int n : {15, 18, 20}) {
+    std::string path;
+    for (int v = 1; v < n; ++v) path += std::to_string(v) + " " + std::to_string(v + 1) + "\n";
+    Confirm(path);
+    ASSERT_EQ(layer->Numbers().size(), static_cast<std::size_t>(n));
+    for (const VertexNumbers::Number& number : layer->Numbers()) {
+      const QSize size = VertexNumbers::TextSize(number.vertex);
+      // The number's text in window coordinates; the tree picture sits at (88, 8).
+      const QRect text(88 + number.x - size.width() / 2, 8 + number.y - size.height() / 2, size.width(),
+                       size.height());
+      for (QWidget* fixed :
+           std::initializer_list<QWidget*>{Label(5), Label(2), Button(8), Button(9), Button(2)})
+        EXPECT_FALSE(text.intersects(fixed->geometry()))
+            << n << " " << number.vertex << " " << fixed->objectName().toStdString();
+    }
+  }
+}
+
 TEST_F(WindowTest, SavedPictureIsThreeTimesTheWindowsAndAFailedSaveSaysWhere) {
   Confirm("1 2\n2 3\n3 4");
   Fill({"1", "4", "2", "3"});
@@ -88,7 +110,7 @@ TEST_F(WindowTest, ExtraCommandsAreOfferedExactlyWhenTheyMakeSense) {
   QAction* random = Command(form.get(), "Náhodný strom…");
   EXPECT_FALSE(save->isEnabled() || copy->isEnabled());
   EXPECT_TRUE(random->isEnabled());
-  EXPECT_EQ(save->shortcut(), QKeySequence::Save);
+  EXPECT_EQ(save->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));  // Ctrl+S saves the tree
   EXPECT_EQ(random->shortcut(), QKeySequence::New);
 
   Confirm("1 2\n1 3\n1 4\n1 5\n1 6\n1 7\n1 8\n1 9\n1 10");

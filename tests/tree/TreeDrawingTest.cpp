@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+
 #include "support/RecordingCanvas.h"
 #include "tree/TreeDrawing.h"
 
@@ -67,4 +70,21 @@ TEST(TreeDrawing, OutlineClearsThenDrawsEveryDiscBeforeAnyLine) {
   };
   EXPECT_EQ(shapes, expected);
   EXPECT_EQ(canvas.CallsStartingWith("PenWidth"), (std::vector<std::string>{"PenWidth(1)", "PenWidth(3)"}));
+}
+
+TEST(TreeDrawing, CircleLayoutHoldsTheCirclesPointsAndNumberPoints) {
+  for (int n = 1; n <= 20; ++n) {
+    const VertexLayout layout = CircleLayout(Circle, n);
+    ASSERT_EQ(layout.n, n);
+    for (int v = 1; v <= n; ++v) {
+      EXPECT_EQ(layout.points[v], VertexPoint(Circle, n, v)) << n << " " << v;
+      EXPECT_EQ(layout.exact[v].x, ExactVertexPoint(Circle, n, v).x) << n << " " << v;
+      EXPECT_EQ(layout.exact[v].y, ExactVertexPoint(Circle, n, v).y) << n << " " << v;
+      // The number 27 px out on the ray through the vertex, as the window always put it.
+      const double theta = 2.0 * (v - 1) * std::numbers::pi / n;
+      const Point number{static_cast<int>(std::lround(250 + 227 * std::cos(theta))),
+                         static_cast<int>(std::lround(250 - 227 * std::sin(theta)))};
+      EXPECT_EQ(VertexNumberPoint(layout, v), number) << n << " " << v;
+    }
+  }
 }
