@@ -29,6 +29,8 @@ void TForm1::EndShownProposal() {
   if (state_.Fillings.HistoryPos > 0) {
     EnterPhase(WindowPhase::Checked, LeafRemovalOffered(state_.ReducedEdgeList));
   } else {
+    Button4->hide();
+    Button5->hide();
     EnterPhase(WindowPhase::Filling);
   }
 }

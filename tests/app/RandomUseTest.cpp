@@ -90,6 +90,9 @@ class RandomUseTest : public WindowTest {
       for (int d = 1; d < s.VertexCount; ++d) EXPECT_TRUE(seen[d]) << "value " << d;
     }
     EXPECT_EQ(Button(4)->isVisible(), Button(5)->isVisible());
+    // The window's state is what its controls show.
+    for (int k = 1; k <= MaxVertices; ++k) EXPECT_EQ(s.ShownVertices[k], Box(k)->isVisible()) << "box " << k;
+    EXPECT_EQ(s.CheckTableShown, Picture("tab")->isVisible());
     EXPECT_FALSE(Picture("tab")->isVisible() && Picture("tabid")->isVisible());
     if (QWidget* focus = QApplication::focusWidget()) {
       EXPECT_TRUE(focus->isVisible() && focus->isEnabled()) << focus->objectName().toStdString();
@@ -122,7 +125,7 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheWindowConsistent) {
   for (int step = 1; step <= actions; ++step) {
     const int n = std::clamp(form->State().VertexCount, 2, 20);
     const int positionBefore = form->State().Fillings.HistoryPos;
-    switch (rng() % 17) {
+    switch (rng() % 21) {
       case 0:
         lastAction = "confirm";
         ClickMemo();
@@ -198,6 +201,22 @@ TEST_F(RandomUseTest, ThousandsOfRandomActionsKeepTheWindowConsistent) {
         lastAction = "closest proposal (F3)";
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_F3);
         break;
+      case 17:
+      case 18:
+      case 19:
+      case 20: {
+        static const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_F4, "hint (F4)"},
+                                                               {Qt::Key_F5, "next labeling (F5)"},
+                                                               {Qt::Key_T, "draw as a tree (Ctrl+T)"},
+                                                               {Qt::Key_R, "renumber (Ctrl+R)"}};
+        const auto [key, name] = keys[rng() % 4];
+        lastAction = name;
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_T || key == Qt::Key_R ? Qt::ControlModifier : Qt::NoModifier;
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), key,
+                        modifiers);
+        break;
+      }
     }
     CheckInvariants(step);
     searches += Button(4)->isVisible();

@@ -1,0 +1,87 @@
+#include "WindowHarness.h"
+#include "search/NextLabeling.h"
+
+namespace {
+
+void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+}  // namespace
+
+TEST_F(WindowTest, AHintGivesOneNumberOrNamesTheNumbersInTheWay) {
+  // The path 1-2-3-4 has the graceful labelings (2,3,1,4), (1,4,2,3), (4,1,3,2), (3,2,4,1).
+  Confirm("1 2\n2 3\n3 4");
+  const struct {
+    std::vector<std::string> filling;
+    std::string first, second;
+    int focus;
+    QString focusText;
+  } cases[] = {
+      {{"2"}, "Vrchol 2 musí mať číslo 3,", "inak sa vyplnenie nedá dokončiť.", 2, "3"},
+      {{}, "Vrchol 1 môže mať číslo 2,", "ale nie je to jediná možnosť.", 1, "2"},
+      {{"1", "2"},
+       "Vyplnenie sa nedá doplniť na graciózne ohodnotenie.",
+       "Stačí zmeniť 1 číslo: vo vrchole 2.",
+       2,
+       "2"},
+      {{"2", "3", "1", "4"}, "Ohodnotenie je graciózne.", "", 0, ""},
+  };
+  for (const auto& c : cases) {
+    Button(6)->click();
+    Fill(c.filling);
+    Box(4)->setFocus();
+    Press(Qt::Key_F4);
+    EXPECT_EQ(Text(Label(1)), c.first);
+    EXPECT_EQ(Text(Label(6)), c.second);
+    if (c.focus) {
+      EXPECT_EQ(QApplication::focusWidget(), Box(c.focus)) << c.first;
+      EXPECT_EQ(Box(c.focus)->text(), c.focusText);
+    }
+  }
+  EXPECT_EQ(form->State().Fillings.HistoryTop, 0);  // a hint checks nothing and stores nothing
+
+  // A hint ends a shown proposal; a bad filling changes nothing.
+  Press(Qt::Key_F3);
+  ASSERT_TRUE(Button(4)->isVisible());
+  Press(Qt::Key_F4);
+  EXPECT_FALSE(Button(4)->isVisible() || Button(5)->isVisible());
+  EXPECT_EQ(Text(Label(7)), "");
+  Box(1)->setText("9");
+  Press(Qt::Key_F4);
+  EXPECT_EQ(LastBox(), "Chyba v 1. vrchole (nepovolené číslo: 9).");
+  EXPECT_EQ(Text(Label(1)), "Ohodnotenie je graciózne.");
+}
+
+TEST_F(WindowTest, NextLabelingStepsThroughEveryLabelingInOrder) {
+  Confirm("1 2\n2 3\n3 4");
+  Click(Button(3));
+  const std::string after[] = {" (1) (4) (2) (3).", " (4) (1) (3) (2).", " (3) (2) (4) (1)."};
+  for (const std::string& labels : after) {
+    Press(Qt::Key_F5);
+    EXPECT_EQ(Text(Label(1)), "Ďalšie graciózne ohodnotenie v poradí:");
+    EXPECT_EQ(Text(Label(6)), "aspoň jedno súhlasí s vyplnením grafu.");
+    EXPECT_EQ(Text(Label(7)), labels);
+  }
+  Press(Qt::Key_F5);
+  EXPECT_EQ(Text(Label(1)), "Ďalšie graciózne ohodnotenie už nie je.");
+  EXPECT_EQ(Text(Label(7)), " (3) (2) (4) (1).");
+  QTest::mousePress(Button(4), Qt::LeftButton);
+  EXPECT_EQ(Pixel("tabid", 162, 87), RgbBlack);  // edge 1-2: labels 3 and 2
+  QTest::mouseRelease(Button(4), Qt::LeftButton);
+  Click(Button(5));
+  EXPECT_EQ(Box(1)->text(), "3");
+  EXPECT_EQ(Button(3)->text().toStdString(), "Navrhnúť riešenie");
+  EXPECT_EQ(form->State().SolutionCount, 4);
+
+  // Above 10 vertices the next one is searched for, counted against the filling.
+  Confirm("1 2\n2 3\n3 4\n4 5\n5 6\n6 7\n7 8\n8 9\n9 10\n10 11");
+  Click(Button(6));
+  Fill({"7"});
+  Click(Button(3));
+  const Labels first = *form->State().ShownProposal;
+  Press(Qt::Key_F5);
+  ASSERT_TRUE(form->State().ShownProposal.has_value());
+  EXPECT_TRUE(PrecedesInCandidateOrder(first, *form->State().ShownProposal, 11));
+  EXPECT_EQ(Text(Label(6)), (*form->State().ShownProposal)[1] == 7 ? "aspoň jedno súhlasí s vyplnením grafu."
+                                                                   : "žiadne nesúhlasí s vyplnením grafu.");
+  EXPECT_EQ(form->State().SolutionCount, 1);
+}
