@@ -299,7 +299,7 @@ void TForm1::Button1Click() {
   FocusControl(boxes_[1]);
   ShowCheckTable(false);
   state_.Circle = CircleForPicture(g->LogicalSize().width(), g->LogicalSize().height());
-  state_.TreeShape = TreeLayout(n, state_.TreeEdges(), g->LogicalSize().width(), g->LogicalSize().height());
+  state_.TreeShape = TreeShapeFor(n, state_.TreeEdges());
   state_.Drawn = {{}, state_.TreeEdges(), std::nullopt};
   for (int v = 1; v <= n; ++v) state_.Drawn.vertices.push_back(v);
   DrawTreeOutline(g->Surface(), CurrentLayout(), state_.Drawn.vertices, state_.Drawn.edges);

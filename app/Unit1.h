@@ -113,6 +113,7 @@ class TForm1 : public QWidget {
   void EndShownProposal();
   // Where the vertices of the confirmed tree stand on the tree picture.
   VertexLayout CurrentLayout() const;
+  VertexLayout TreeShapeFor(int n, const std::vector<Edge>& edges) const;
   void ZoomIn();
   void ZoomOut();
   void ZoomToDesign();

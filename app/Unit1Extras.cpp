@@ -25,8 +25,10 @@
 #include "platform/PictureExport.h"
 #include "search/GracefulSearch.h"
 #include "search/Proposal.h"
+#include "tree/LayoutClearance.h"
 #include "tree/RandomTree.h"
 #include "tree/TreeDrawing.h"
+#include "tree/TreeLayout.h"
 #include "tree/VertexNumberPlacement.h"
 
 // What the window offers beyond its fixed controls: a context menu whose commands also have
@@ -296,6 +298,17 @@ void TForm1::SetZoom(int percent) {
   settings_.SetZoomPercent(percent);
   zoomInAction_->setEnabled(FittingZoom(WindowZoom::NextStep(percent, +1)) > percent);
   zoomOutAction_->setEnabled(WindowZoom::NextStep(percent, -1) != percent);
+}
+
+VertexLayout TForm1::TreeShapeFor(int n, const std::vector<Edge>& edges) const {
+  const QSize picture = g->LogicalSize();
+  // Between Dozadu/Dopredu at the top and ENTER at the bottom, so that no control covers a vertex;
+  // the whole picture for the rare tree that does not fit there cleanly.
+  const int top = zoom_.Design(Button8).bottom() + 1 - TreePictureOrigin.y();
+  const int bottom = zoom_.Design(Button2).top() - TreePictureOrigin.y();
+  VertexLayout band = TreeLayout(n, edges, picture.width(), bottom - top, top);
+  if (CountCollisions(band, edges, picture.width(), picture.height()) == 0) return band;
+  return TreeLayout(n, edges, picture.width(), picture.height());
 }
 
 VertexLayout TForm1::CurrentLayout() const {

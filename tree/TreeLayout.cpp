@@ -17,7 +17,6 @@ constexpr double MinGap = 2 * DiscReach + 2;
 // An edge keeps this far from every third vertex.
 constexpr double EdgeClearance = DiscReach + 1;
 // How far each vertex of a chain steps aside when its edges are too short for their squares.
-constexpr double ZigzagStep = 18;
 
 struct Frame {
   int width;
@@ -145,7 +144,9 @@ struct Placement {
 
 class Builder {
  public:
-  Builder(const RootedForest& forest, const Rows& rows, const Frame& frame, double subRow, bool zigzag)
+  // zigzag: how far each vertex of a chain steps aside when its edges are too short for their
+  // squares (0 for straight chains).
+  Builder(const RootedForest& forest, const Rows& rows, const Frame& frame, double subRow, double zigzag)
       : forest_(forest), rows_(rows), frame_(frame), subRow_(subRow), zigzag_(zigzag) {}
 
   Placement Build() {
@@ -185,8 +186,8 @@ class Builder {
     for (int v = 1; v < count; ++v) {
       p.rowX[v] = (rows_.units[v] - *lo) * unit;
       const int parent = forest_.parent[v];
-      if (zigzag_ && parent != 0 && forest_.children[parent].size() == 1)
-        p.rowX[v] += forest_.depth[v] % 2 ? ZigzagStep : -ZigzagStep;
+      if (zigzag_ > 0 && parent != 0 && forest_.children[parent].size() == 1)
+        p.rowX[v] += forest_.depth[v] % 2 ? zigzag_ : -zigzag_;
     }
     for (int v = 1; v < count; ++v) {
       const int d = forest_.depth[v];
@@ -273,7 +274,7 @@ class Builder {
   const Rows& rows_;
   const Frame& frame_;
   double subRow_;
-  bool zigzag_;
+  double zigzag_;
 };
 
 // The free side of each vertex: the middle of the widest angle between its edges.
@@ -313,9 +314,7 @@ VertexLayout MakeLayout(const RootedForest& forest, const Placement& p, const st
   return layout;
 }
 
-}  // namespace
-
-VertexLayout TreeLayout(int n, const std::vector<Edge>& edges, int width, int height) {
+VertexLayout BandLayout(int n, const std::vector<Edge>& edges, int width, int height) {
   n = std::clamp(n, 0, MaxVertices);
   if (n == 0) return {};
   const Frame frame{width, height};
@@ -325,7 +324,8 @@ VertexLayout TreeLayout(int n, const std::vector<Edge>& edges, int width, int he
   VertexLayout best;
   int fewest = std::numeric_limits<int>::max();
   // Plain rows first; chains that step aside and deeper sub-rows only where they collide.
-  for (bool zigzag : {false, true}) {
+  // In a low band the chains need a wider step.
+  for (double zigzag : {0.0, 18.0, 30.0}) {
     for (double subRow : {38.0, 46.0, 56.0}) {
       const VertexLayout layout =
           MakeLayout(forest, Builder(forest, rows, frame, subRow, zigzag).Build(), edges, frame);
@@ -339,4 +339,16 @@ VertexLayout TreeLayout(int n, const std::vector<Edge>& edges, int width, int he
     }
   }
   return best;
+}
+
+}  // namespace
+
+VertexLayout TreeLayout(int n, const std::vector<Edge>& edges, int width, int height, int top) {
+  VertexLayout layout = BandLayout(n, edges, width, height);
+  for (int v = 1; v <= layout.n; ++v) {
+    layout.exact[v].y += top;
+    layout.points[v].y += top;
+  }
+  for (EdgeAnchor& anchor : layout.anchors) anchor.at.y += top;
+  return layout;
 }

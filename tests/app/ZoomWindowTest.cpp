@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "WindowHarness.h"
+#include "app/VertexNumbers.h"
 #include "app/WindowSettings.h"
 
 namespace {
@@ -95,4 +96,53 @@ TEST_F(WindowTest, AtStartTheWindowFitsASmallScreen) {
   form->show();
   EXPECT_EQ(form->ZoomPercent(), 67);
   EXPECT_TRUE(form->screen()->availableGeometry().contains(form->frameGeometry()));
+}
+
+TEST_F(WindowTest, DrawingAsATreeRedrawsInPlaceAndTheCircleComesBackToThePixel) {
+  // A comb of 20 vertices: the spine 1..10, a leaf 10+k on each k.
+  std::string comb;
+  for (int k = 1; k < 10; ++k) comb += std::to_string(k) + " " + std::to_string(k + 1) + "\n";
+  for (int k = 1; k <= 10; ++k) comb += std::to_string(k) + " " + std::to_string(k + 10) + "\n";
+  Confirm(comb);
+  Fill({"1", "", "5"});
+  PressEnterIn(1);
+  const QImage circle = Picture("g")->Image();
+  const QImage table = Picture("tab")->Image();
+  QAction* asTree = Command(form.get(), "Kresliť ako strom");
+  EXPECT_EQ(asTree->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+
+  asTree->trigger();
+  EXPECT_NE(Picture("g")->Image(), circle);
+  EXPECT_EQ(Picture("tab")->Image(), table);
+  EXPECT_EQ(Box(3)->text(), "5");
+  // Every box stands on its own disc, none over another.
+  for (int v = 1; v <= 20; ++v) {
+    const QPoint centre = Box(v)->geometry().center() - QPoint(88, 8);
+    EXPECT_EQ(Pixel("g", centre.x() - 12, centre.y()), RgbBlack) << v;  // the ring around the box
+    for (int w = v + 1; w <= 20; ++w)
+      EXPECT_FALSE(Box(v)->geometry().intersects(Box(w)->geometry())) << v << w;
+  }
+  // Each vertex number stands beside its own disc, clear of every box.
+  Command(form.get(), "Zobraziť čísla vrcholov")->trigger();
+  const auto& numbers = Find<VertexNumbers>("vertexNumbers")->Numbers();
+  EXPECT_EQ(numbers.size(), 20u);
+  for (const VertexNumbers::Number& number : numbers) {
+    const QPoint inWindow(number.x + 88, number.y + 8);
+    for (int v = 1; v <= 20; ++v) EXPECT_FALSE(Box(v)->geometry().contains(inWindow)) << number.vertex;
+  }
+  // Leaves come off in the same layout: the boxes that stay do not move.
+  const QRect box5 = Box(5)->geometry();
+  Click(Button(7));
+  EXPECT_FALSE(Box(20)->isVisible());
+  EXPECT_EQ(Box(5)->geometry(), box5);
+
+  asTree->trigger();
+  Confirm(comb);
+  PressEnterIn(1);
+  EXPECT_EQ(Picture("g")->Image(), circle);
+  EXPECT_EQ(Picture("tab")->Image(), table);
+  // The choice stays for the next run.
+  asTree->trigger();
+  form = std::make_unique<TForm1>();
+  EXPECT_TRUE(Command(form.get(), "Kresliť ako strom")->isChecked());
 }

@@ -152,6 +152,13 @@ TEST(TreeLayout, DiscsBoxesEdgesAndSquaresKeepClearInThePicture) {
     ASSERT_EQ(layout.n, n) << name;
     EXPECT_EQ(Fault(layout, edges), "") << name;
     EXPECT_EQ(ShapeFault(layout, n, edges), "") << name;
+    // The band the window leaves between the buttons at the top and ENTER at the bottom.
+    const VertexLayout band = TreeLayout(n, edges, 500, 431, 33);
+    EXPECT_EQ(Fault(band, edges), "") << name << " in the band";
+    for (int v = 1; v <= n; ++v) {
+      EXPECT_GE(band.points[v].y - DiscReach, 33) << name;
+      EXPECT_LE(band.points[v].y + DiscReach, 464) << name;
+    }
   }
   // A bicentre roots the tree at its lower end.
   const VertexLayout path = TreeLayout(4, {E(4, 3), E(3, 2), E(2, 1)});
