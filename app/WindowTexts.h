@@ -70,7 +70,9 @@ inline std::string AboutText(const std::string& version) {
          "požiadanie nájde graciózne ohodnotenia stromu a navrhne to, ktoré sa najviac podobá vášmu "
          "vyplneniu.\n\nTlačidlo „Hľadať a navrhnúť riešenie“ ukáže pri stromoch s 11 až 20 vrcholmi prvé "
          "riešenie v poradí; kláves F3 nájde riešenie najbližšie k vášmu vyplneniu pri každom strome. "
-         "Ďalšie príkazy sú v ponuke pravého tlačidla myši.\n\nLicencia MIT.";
+         "F4 poradí jeden krok a F5 ukáže ďalšie riešenie v poradí. Strom s vyplnením uložíte klávesmi "
+         "Ctrl+S a otvoríte klávesmi Ctrl+O, obrázok uložíte klávesmi Ctrl+Shift+S. Ďalšie príkazy sú v "
+         "ponuke pravého tlačidla myši.\n\nLicencia MIT.";
 }
 
 inline std::string VertexHint(int k) { return "vrchol č. " + std::to_string(k); }
