@@ -54,6 +54,9 @@ done
 [ -n "$xvfb_pid" ] || { echo "FAIL: no free display among :50..:59"; exit 1; }
 echo "display $DISPLAY"
 
+# Settings of its own, so that a zoom chosen on this machine does not move what is checked here.
+export XDG_CONFIG_HOME="$out/config"
+rm -rf "$XDG_CONFIG_HOME"
 QT_QPA_PLATFORM=xcb "$program" >"$out/program.log" 2>&1 &
 app_pid=$!
 
