@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QFile>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cmath>
 
 #include "WindowHarness.h"
@@ -145,4 +147,22 @@ TEST_F(WindowTest, DrawingAsATreeRedrawsInPlaceAndTheCircleComesBackToThePixel) 
   asTree->trigger();
   form = std::make_unique<TForm1>();
   EXPECT_TRUE(Command(form.get(), "Kresliť ako strom")->isChecked());
+}
+
+TEST(DialogFolders, PicturesOrDocumentsFirstThenTheLastFolderAlsoInTheNextRun) {
+  WindowSettings::Clear();
+  QTemporaryDir dir;
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  {
+    WindowSettings settings;
+    DialogFolders folders(settings);
+    EXPECT_EQ(folders.Folder(DialogFolders::Kind::Pictures),
+              QDir(pictures).exists() ? pictures : QDir::homePath());
+    folders.Remember(DialogFolders::Kind::Trees, dir.filePath("strom.txt"));
+  }
+  WindowSettings settings;
+  DialogFolders folders(settings);
+  EXPECT_EQ(folders.SuggestedPath(DialogFolders::Kind::Trees, "strom.txt"), dir.filePath("strom.txt"));
+  EXPECT_EQ(folders.Folder(DialogFolders::Kind::Pictures),
+            QDir(pictures).exists() ? pictures : QDir::homePath());
 }
