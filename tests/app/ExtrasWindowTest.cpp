@@ -7,18 +7,6 @@
 #include "app/VertexNumbers.h"
 #include "tree/Connectivity.h"
 
-namespace {
-
-QAction* Command(QWidget* form, const char* text) {
-  for (QAction* action : form->actions()) {
-    if (action->text() == QString::fromUtf8(text)) return action;
-  }
-  ADD_FAILURE() << "no command " << text;
-  return nullptr;
-}
-
-}  // namespace
-
 TEST_F(WindowTest, VertexNumbersStandOutsideTheCircleAndLeaveThePictureAlone) {
   Confirm("1 2\n2 3\n3 4\n4 5\n5 6");
   const QImage before = Picture("g")->Image();

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QStandardPaths>
@@ -10,14 +11,6 @@
 #include "app/WindowSettings.h"
 
 namespace {
-
-QAction* Command(QWidget* form, const char* text) {
-  for (QAction* action : form->actions()) {
-    if (action->text() == QString::fromUtf8(text)) return action;
-  }
-  ADD_FAILURE() << "no command " << text;
-  return nullptr;
-}
 
 void ZoomTo(TForm1& form, int percent) {
   Command(&form, "Pôvodná veľkosť")->trigger();

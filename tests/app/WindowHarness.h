@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,15 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<TForm1> form;
   std::vector<ShownBox> boxes;
 };
+
+// The command of the window's context menu with this text.
+inline QAction* Command(QWidget* form, const char* text) {
+  for (QAction* action : form->actions()) {
+    if (action->text() == QString::fromUtf8(text)) return action;
+  }
+  ADD_FAILURE() << "no command " << text;
+  return nullptr;
+}
 
 // The drawing colours as pixels read back from an image (0xRRGGBB).
 constexpr unsigned Rgb(Color color) {
