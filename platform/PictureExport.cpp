@@ -13,17 +13,18 @@ const QColor WindowColour = ToQColor(Colors::SkyBlue);
 const QColor BoxColour = ToQColor(Colors::Yellow);
 const QColor BoxFrameColour(128, 128, 128);
 
-void DrawBox(QPainter& painter, const ExportBox& box) {
+}  // namespace
+
+void DrawVertexBox(QPainter& painter, const ExportBox& box, double frameWidth) {
   const QRect outline(box.topLeft, QSize(BoxSize, BoxSize));
   painter.fillRect(outline, BoxColour);
-  painter.setPen(QPen(BoxFrameColour, 0));
+  painter.setPen(QPen(BoxFrameColour, frameWidth));
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(QRectF(outline).adjusted(0.5, 0.5, -0.5, -0.5));
+  const double inset = frameWidth > 0 ? frameWidth / 2 : 0.5;
+  painter.drawRect(QRectF(outline).adjusted(inset, inset, -inset, -inset));
   painter.setPen(Qt::black);
   painter.drawText(outline.adjusted(3, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, box.text);
 }
-
-}  // namespace
 
 QImage RenderPictureExport(const PictureBox& tree, const std::vector<ExportBox>& boxes,
                            const PictureBox* table, QPoint tableOffset, double scale) {
@@ -42,7 +43,7 @@ QImage RenderPictureExport(const PictureBox& tree, const std::vector<ExportBox>&
     QFont font("MS Sans Serif");
     font.setPixelSize(11);
     painter.setFont(font);
-    for (const ExportBox& box : boxes) DrawBox(painter, box);
+    for (const ExportBox& box : boxes) DrawVertexBox(painter, box);
     if (withTable) painter.drawImage(tableOffset, table->Render(scale));
   }
   // A plain bitmap for files and the clipboard, which prints at the size seen on the screen.

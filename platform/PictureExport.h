@@ -6,12 +6,17 @@
 #include <vector>
 
 class PictureBox;
+class QPainter;
 
 // A vertex box as the window shows it: 20 x 20 logical pixels, yellow, with its text.
 struct ExportBox {
   QPoint topLeft;  // in the tree picture's coordinates
   QString text;
 };
+
+// Draws the box on `painter` in the tree picture's coordinates, its text in the painter's font;
+// a frame width of 0 is one device pixel.
+void DrawVertexBox(QPainter& painter, const ExportBox& box, double frameWidth = 0);
 
 // Where the check table sits relative to the tree picture in the window.
 inline constexpr QPoint TableOffsetInWindow{510, 209};

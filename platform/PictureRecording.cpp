@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/QImageCanvas.h"
+#include "platform/VectorCanvas.h"
 
 PictureRecording::PictureRecording(int width, int height, QImageCanvas* live)
     : width_(width), height_(height), live_(live) {}
@@ -109,7 +110,8 @@ void PictureRecording::Add(Operation operation) {
   operations_.push_back(std::move(operation));
 }
 
-void PictureRecording::Paint(const Operation& o, QImageCanvas& canvas) {
+template <class Target>
+void PictureRecording::Paint(const Operation& o, Target& canvas) {
   canvas.SetPenColor(o.style.penColor);
   canvas.SetPenWidth(o.style.penWidth);
   canvas.SetBrushColor(o.style.brushColor);
@@ -141,4 +143,18 @@ void PictureRecording::Paint(const Operation& o, QImageCanvas& canvas) {
 
 void PictureRecording::Replay(QImageCanvas& canvas) const {
   for (const Operation& o : operations_) Paint(o, canvas);
+}
+
+void PictureRecording::Replay(VectorCanvas& canvas) const {
+  for (const Operation& o : operations_) Paint(o, canvas);
+}
+
+PictureRecording RecordOffscreen(int width, int height, const std::function<void(Canvas&)>& draw) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QImageCanvas live(image);
+  PictureRecording recording(width, height, &live);
+  draw(recording);
+  recording.SetLive(nullptr);
+  return recording;
 }

@@ -2,12 +2,14 @@
 
 #include <QRect>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "draw/Canvas.h"
 
 class QImageCanvas;
+class VectorCanvas;
 
 // The canvas of a picture that is shown at several resolutions: it paints on a live canvas and
 // keeps the drawing operations, so the same picture can be drawn again at any device pixel
@@ -21,6 +23,8 @@ class PictureRecording : public Canvas {
   void SetLive(QImageCanvas* live) { live_ = live; }
   // Paints every kept operation on `canvas`, which must start as a white picture.
   void Replay(QImageCanvas& canvas) const;
+  // Paints every kept operation on paper or in a PDF file (see VectorCanvas).
+  void Replay(VectorCanvas& canvas) const;
   std::size_t OperationCount() const { return operations_.size(); }
   std::size_t MemoryBytes() const;
 
@@ -66,7 +70,8 @@ class PictureRecording : public Canvas {
   // Paints the operation on the live picture and keeps it.
   void Draw(Operation operation);
   void Add(Operation operation);
-  static void Paint(const Operation& operation, QImageCanvas& canvas);
+  template <class Target>
+  static void Paint(const Operation& operation, Target& canvas);
 
   int width_;
   int height_;
@@ -76,3 +81,7 @@ class PictureRecording : public Canvas {
   int y_ = 0;
   std::vector<Operation> operations_;
 };
+
+// A picture drawn off the screen by `draw` on a white bitmap, kept as its operations for printing.
+// The result can be replayed but not drawn on.
+PictureRecording RecordOffscreen(int width, int height, const std::function<void(Canvas&)>& draw);

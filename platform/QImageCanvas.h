@@ -38,6 +38,8 @@ class QImageCanvas : public Canvas {
   void ResetFont();
   // The logical box TextOut paints for `text` in the current font (glyphs are clipped to it).
   QRect TextBox(int x, int y, const std::string& text) const;
+  // The font TextOut writes in now.
+  const QFont& Font() const { return font_; }
   // The logical pixels the last flood fill repainted, widened to whole logical pixels; empty when
   // it repainted nothing.
   QRect LastFillBounds() const { return lastFill_; }

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick poppler-utils
   clang libclang-rt-14-dev clang-format
   dpkg-dev file appstream
   nauty
