@@ -11,6 +11,8 @@
 #include "app/WindowSettings.h"
 #include "app/WindowZoom.h"
 #include "files/TreeFile.h"
+#include "files/Worksheet.h"
+#include "platform/PictureExport.h"
 #include "tree/VertexLayout.h"
 
 class QLabel;
@@ -22,6 +24,7 @@ class QAction;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
+class QPagedPaintDevice;
 class QImage;
 class QKeySequence;
 class QString;
@@ -46,6 +49,11 @@ class TForm1 : public QWidget {
   // be read, and then nothing has changed.
   bool OpenTreeFile(const QString& path);
   bool SaveTreeTo(const QString& path);
+  // The exercise as it stands on a printer's (or a PDF writer's) pages.
+  bool PrintExerciseTo(QPagedPaintDevice& device);
+  // A worksheet of `count` trees: those of the open set, or random ones of n vertices. False when
+  // it was cancelled or could not be written.
+  bool WriteWorksheetTo(const QString& path, int count, int n);
 
   void Memo1Enter();
   void Button1Click();
@@ -107,6 +115,11 @@ class TForm1 : public QWidget {
   bool AcceptFileDrag(QEvent* event);
   // "Poradiť": one number, or the numbers that stand in the way.
   void GiveHint();
+  void PrintExercise();
+  void AskForWorksheet();
+  std::vector<WorksheetTree> WorksheetTrees(int count, int n) const;
+  // The boxes on the tree picture with their texts, in the picture's coordinates.
+  std::vector<ExportBox> ShownBoxesForExport() const;
   // "Ďalšie riešenie": the graceful labeling after the proposed one in candidate order.
   void ShowNextLabeling();
   bool NextLabelingOffered() const;
@@ -225,6 +238,8 @@ class TForm1 : public QWidget {
   QAction* hintAction_ = nullptr;
   QAction* nextLabelingAction_ = nullptr;
   QAction* treeDrawingAction_ = nullptr;
+  QAction* printAction_ = nullptr;
+  QAction* worksheetAction_ = nullptr;
   QAction* zoomInAction_ = nullptr;
   QAction* zoomOutAction_ = nullptr;
   QAction* zoomResetAction_ = nullptr;

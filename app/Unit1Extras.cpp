@@ -64,6 +64,9 @@ void TForm1::CreateExtras() {
   saveTreeAction_ = AddExtraCommand(texts::SaveTreeCommand, QKeySequence::Save, &TForm1::AskWhereToSaveTree);
   saveAction_ = AddExtraCommand(texts::SavePictureCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                                 &TForm1::SavePicture);
+  printAction_ = AddExtraCommand(texts::PrintCommand, QKeySequence::Print, &TForm1::PrintExercise);
+  worksheetAction_ = AddExtraCommand(texts::WorksheetCommand, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                                     &TForm1::AskForWorksheet);
   nextSetTreeAction_ = AddExtraCommand(texts::NextSetTreeCommand, QKeySequence(Qt::CTRL | Qt::Key_PageDown),
                                        &TForm1::NextSetTree);
   previousSetTreeAction_ = AddExtraCommand(texts::PreviousSetTreeCommand,
@@ -104,6 +107,9 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   file->addSeparator();
   file->addAction(saveAction_);
   file->addAction(copyAction_);
+  file->addSeparator();
+  file->addAction(printAction_);
+  file->addAction(worksheetAction_);
   QMenu* exercise = menu.addMenu(Q(texts::ExerciseMenu));
   exercise->addAction(randomTreeAction_);
   exercise->addAction(renumberAction_);
@@ -137,18 +143,15 @@ void TForm1::UpdateExtraCommands() {
   openAction_->setEnabled(!busy_);
   saveTreeAction_->setEnabled(treeDrawn && !busy_);
   renumberAction_->setEnabled(treeDrawn && !busy_);
+  printAction_->setEnabled(treeDrawn && !busy_);
+  worksheetAction_->setEnabled(!busy_);
   const int setSize = static_cast<int>(treeSet_.size());
   nextSetTreeAction_->setEnabled(!busy_ && treeSetIndex_ + 1 < setSize);
   previousSetTreeAction_->setEnabled(!busy_ && treeSetIndex_ > 0 && setSize > 0);
 }
 
 QImage TForm1::PictureForExport() const {
-  std::vector<ExportBox> shownBoxes;
-  for (int k = 1; k <= MaxVertices; ++k) {
-    if (state_.ShownVertices[k]) {
-      shownBoxes.push_back({zoom_.Design(boxes_[k]).topLeft() - TreePictureOrigin, boxes_[k]->text()});
-    }
-  }
+  const std::vector<ExportBox> shownBoxes = ShownBoxesForExport();
   QImage image = RenderPictureExport(*g, shownBoxes, state_.CheckTableShown ? tab : nullptr,
                                      TableOffsetInWindow, ExportScale);
   if (!vertexNumbers_->Numbers().empty()) {

@@ -54,6 +54,19 @@ inline const std::string NextSetTreeCommand = "Ďalší strom zo súboru";
 inline const std::string PreviousSetTreeCommand = "Predchádzajúci strom zo súboru";
 inline const std::string RenumberCommand = "Prečíslovať vrcholy bez kríženia";
 inline const std::string HintCommand = "Poradiť";
+inline const std::string PrintCommand = "Tlačiť…";
+inline const std::string WorksheetCommand = "Pracovný list (PDF)…";
+inline const std::string WorksheetTitle = "Pracovný list";
+inline std::string WorksheetCountPrompt(int most) {
+  return "Počet stromov (1 až " + std::to_string(most) + "):";
+}
+inline const std::string SuggestedWorksheetName = "pracovny-list.pdf";
+inline const std::string PdfFileFilter = "Dokumenty PDF (*.pdf)";
+inline const std::string WorksheetProgressText = "Hľadám riešenia stromov pracovného listu…";
+inline const std::string CancelButton = "Zrušiť";
+inline std::string WorksheetFailure(const std::string& path) {
+  return "Pracovný list sa nepodarilo uložiť do súboru " + path + ".";
+}
 inline const std::string HintWaitingText = "Hľadám radu ... čakajte prosím";
 inline const std::string NextLabelingCommand = "Ďalšie riešenie";
 inline const std::string NextLabelingWaitingText = "Hľadám ďalšie riešenie ... čakajte prosím";

@@ -1,4 +1,6 @@
 #include <QFile>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "WindowHarness.h"
@@ -137,4 +139,39 @@ TEST_F(FilesWindowTest, RenumberingRemovesCrossingsAndTheNumbersMoveWithTheirVer
   }
   for (int v = 1; v <= 6; ++v) EXPECT_EQ(Box(numbering[v])->text(), QString::number(v)) << v;
   EXPECT_EQ(form->State().Fillings.HistoryPos, 0);  // a new history
+}
+
+namespace {
+
+int PdfPages(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  return static_cast<int>(
+      QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+}  // namespace
+
+TEST_F(FilesWindowTest, PrintsTheExerciseAndMakesWorksheetsOfASetOrOfRandomTrees) {
+  Confirm("1 2\n2 3\n3 4");
+  Fill({"2", "3", "1", "4"});
+  PressEnterIn(1);
+  {
+    QPdfWriter printed(dir.filePath("cvicenie.pdf"));
+    EXPECT_TRUE(form->PrintExerciseTo(printed));
+  }
+  EXPECT_EQ(PdfPages(dir.filePath("cvicenie.pdf")), 1);
+
+  // The set's trees that the edge box takes: two trees, one page, and the key.
+  Write(dir.filePath("sada.txt"), "1 2\n2 3\n---\n1 1\n---\nCF\n");
+  ASSERT_TRUE(form->OpenTreeFile(dir.filePath("sada.txt")));
+  ASSERT_TRUE(form->WriteWorksheetTo(dir.filePath("sada.pdf"), 12, 0));
+  EXPECT_EQ(PdfPages(dir.filePath("sada.pdf")), 2);
+
+  form = std::make_unique<TForm1>();
+  ASSERT_TRUE(form->WriteWorksheetTo(dir.filePath("nahodne.pdf"), 12, 20));
+  EXPECT_EQ(PdfPages(dir.filePath("nahodne.pdf")), 7);
+  const QString nowhere = dir.filePath("missing/list.pdf");
+  EXPECT_FALSE(form->WriteWorksheetTo(nowhere, 1, 5));
+  EXPECT_EQ(LastBox(), "Pracovný list sa nepodarilo uložiť do súboru " + nowhere.toStdString() + ".");
 }
