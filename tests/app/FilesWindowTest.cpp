@@ -1,7 +1,10 @@
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include "WindowHarness.h"
 #include "tree/CrossingFree.h"
@@ -120,6 +123,22 @@ TEST_F(FilesWindowTest, ASetIsSteppedThroughAndATreeThatFailsStaysInTheEdgeBox) 
   press(Qt::Key_PageDown);  // the last: nothing
   EXPECT_TRUE(boxes.empty());
   press(Qt::Key_PageUp);
+  EXPECT_EQ(form->State().VertexCount, 4);
+}
+
+TEST_F(FilesWindowTest, AFileDroppedOnTheEdgeBoxOpensInsteadOfTypingItsName) {
+  const QString path = dir.filePath("hviezda.g6");
+  Write(path, "CF\n");
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(path)});
+  QWidget* target = Memo()->viewport();
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+  QApplication::processEvents();
+  EXPECT_EQ(Memo()->toPlainText(), "1 4\n2 4\n3 4");
   EXPECT_EQ(form->State().VertexCount, 4);
 }
 
