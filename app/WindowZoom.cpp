@@ -16,14 +16,11 @@ int WindowZoom::Scaled(int designPixels) const {
 void WindowZoom::Place(QWidget* control, const QRect& design) {
   Placement& placement = placements_[control];
   placement.design = design;
-  placement.sizedByContent = design.isEmpty();
   Apply(control, placement);
 }
 
 void WindowZoom::Move(QWidget* control, QPoint designTopLeft) {
-  const bool known = placements_.contains(control);
   Placement& placement = placements_[control];
-  if (!known) placement.sizedByContent = true;
   placement.design.moveTopLeft(designTopLeft);
   Apply(control, placement);
 }
@@ -47,7 +44,8 @@ void WindowZoom::Apply(QWidget* control, const Placement& placement) const {
     control->setFont(font);
   }
   const QPoint topLeft(Scaled(placement.design.x()), Scaled(placement.design.y()));
-  if (placement.sizedByContent) {
+  // A design without a size is a control sized by its content: a label.
+  if (placement.design.isEmpty()) {
     control->move(topLeft);
     control->adjustSize();
   } else {

@@ -17,7 +17,8 @@ class WindowZoom {
   static const std::vector<int>& Steps();
   static constexpr int DesignPercent = 100;
 
-  // A control of fixed design geometry, or one sized by its content (a label) when the size is empty.
+  // A control of fixed design geometry, or one sized by its content (a label) when the size is empty;
+  // Move keeps the size of the design.
   void Place(QWidget* control, const QRect& design);
   void Move(QWidget* control, QPoint designTopLeft);
   // A control whose font is its own, not the window's.
@@ -37,8 +38,7 @@ class WindowZoom {
 
  private:
   struct Placement {
-    QRect design;
-    bool sizedByContent = false;
+    QRect design;  // without a size for a control sized by its content
     bool ownFont = false;
     QFont font;
   };

@@ -94,6 +94,7 @@ TEST_F(WindowTest, EveryProposalCanBeReadInFullAboveButton5) {
     EXPECT_LE(labels.right(), 849) << n;  // the buttons' right edge, clear of the window's
     EXPECT_LE(rest.right(), 849) << n;
     EXPECT_GE(rest.top(), labels.bottom()) << n;
+    EXPECT_EQ(rest.height(), 13) << n;                               // one line of text, shown
     EXPECT_LE(rest.bottom(), Button(5)->geometry().top() - 5) << n;  // 4 px clear
     for (const QString& line : Label(7)->text().trimmed().split('\n')) {
       EXPECT_TRUE(wholeLabels.match(" " + line.trimmed()).hasMatch()) << n << " " << line.toStdString();

@@ -38,6 +38,7 @@ TEST_F(WindowTest, ZoomScalesEveryControlAndRedrawsThePicturesSharp) {
     EXPECT_EQ(Box(2)->geometry(),
               QRect(scaled(designBox2.x()), scaled(designBox2.y()), scaled(20), scaled(20)));
     EXPECT_EQ(Label(2)->font().pixelSize(), scaled(designLabel2Font)) << percent;
+    EXPECT_EQ(Label(2)->size(), Label(2)->sizeHint()) << percent;  // the whole text, at the zoom's size
     EXPECT_EQ(Picture("tab")->pos(), QPoint(scaled(598), scaled(217))) << percent;
     // One bitmap pixel a screen pixel: drawn afresh at the zoom, not magnified.
     const QImage& tree = Picture("g")->Image();
