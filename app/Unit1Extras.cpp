@@ -293,7 +293,7 @@ void TForm1::SetZoom(int percent) {
   percent = FittingZoom(percent);
   const bool changed = percent != zoom_.Percent();
   zoom_.SetPercent(percent);
-  setFont(PixelFont("MS Sans Serif", zoom_.Scaled(11), false));
+  setFont(PixelFont("MS Sans Serif", zoom_.ScaledFont(11), false));
   setFixedSize(zoom_.Scaled(DesignSize.width()), zoom_.Scaled(DesignSize.height()));
   for (PictureBox* picture : {g, tab, tabid}) picture->SetZoom(zoom_.Factor());
   vertexNumbers_->SetZoom(zoom_.Factor());

@@ -13,6 +13,11 @@ int WindowZoom::Scaled(int designPixels) const {
   return static_cast<int>(std::lround(designPixels * Factor()));
 }
 
+int WindowZoom::ScaledFont(int designPixels) const {
+  // Rounded down: a text must not grow faster than the room the zoom gives it.
+  return std::max(1, static_cast<int>(std::floor(designPixels * Factor())));
+}
+
 void WindowZoom::Place(QWidget* control, const QRect& design) {
   Placement& placement = placements_[control];
   placement.design = design;
@@ -40,7 +45,7 @@ QRect WindowZoom::Design(QWidget* control) const {
 void WindowZoom::Apply(QWidget* control, const Placement& placement) const {
   if (placement.ownFont) {
     QFont font = placement.font;
-    font.setPixelSize(std::max(1, Scaled(placement.font.pixelSize())));
+    font.setPixelSize(ScaledFont(placement.font.pixelSize()));
     control->setFont(font);
   }
   const QPoint topLeft(Scaled(placement.design.x()), Scaled(placement.design.y()));

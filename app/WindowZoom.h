@@ -28,6 +28,7 @@ class WindowZoom {
   int Percent() const { return percent_; }
   double Factor() const { return percent_ / 100.0; }
   int Scaled(int designPixels) const;
+  int ScaledFont(int designPixels) const;
   // Applies a new zoom to every control placed so far.
   void SetPercent(int percent);
   // The largest step not above `wanted` at which a window of `designSize` (plus `frame`) fits into

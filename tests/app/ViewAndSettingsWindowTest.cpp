@@ -9,6 +9,7 @@
 #include "WindowHarness.h"
 #include "app/VertexNumbers.h"
 #include "app/WindowSettings.h"
+#include "app/WindowZoom.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ TEST_F(WindowTest, ZoomScalesEveryControlAndRedrawsThePicturesSharp) {
     EXPECT_EQ(Button(3)->geometry(), QRect(scaled(600), scaled(8), scaled(249), scaled(25))) << percent;
     EXPECT_EQ(Box(2)->geometry(),
               QRect(scaled(designBox2.x()), scaled(designBox2.y()), scaled(20), scaled(20)));
-    EXPECT_EQ(Label(2)->font().pixelSize(), scaled(designLabel2Font)) << percent;
+    EXPECT_EQ(Label(2)->font().pixelSize(), static_cast<int>(designLabel2Font * z)) << percent;
     EXPECT_EQ(Label(2)->size(), Label(2)->sizeHint()) << percent;  // the whole text, at the zoom's size
     EXPECT_EQ(Picture("tab")->pos(), QPoint(scaled(598), scaled(217))) << percent;
     // One bitmap pixel a screen pixel: drawn afresh at the zoom, not magnified.
@@ -52,6 +53,15 @@ TEST_F(WindowTest, ZoomScalesEveryControlAndRedrawsThePicturesSharp) {
   }
   EXPECT_EQ(Picture("g")->Image(), designTree);
   EXPECT_EQ(Box(2)->geometry(), designBox2);
+
+  // At every step the longest status texts stay inside the window.
+  Fill({"1", "2"});
+  for (int percent : WindowZoom::Steps()) {
+    ZoomTo(*form, percent);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    for (int k : {1, 4, 6, 7, 8})
+      EXPECT_LE(Label(k)->geometry().right(), form->width() - 1) << percent << " " << k;
+  }
 }
 
 TEST_F(WindowTest, ZoomAndVertexNumbersPersistAndADamagedStoreIsIgnored) {
