@@ -188,8 +188,11 @@ void TForm1::AskForRandomTree() {
   dialog.setInputMode(QInputDialog::IntInput);
   dialog.setIntRange(2, MaxVertices);
   dialog.setIntValue(suggested);
-  // Wide enough for the title beside the title bar's buttons, which Qt does not size for.
-  dialog.setMinimumWidth(QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle()) + 160);
+  // Wide enough for the title beside the title bar's icon and buttons, which Qt does not size for.
+  // The dialog's layout sets its own minimum from its contents, so the prompt carries the width.
+  if (auto* prompt = dialog.findChild<QLabel*>()) {
+    prompt->setMinimumWidth(QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle()) + 160);
+  }
   if (dialog.exec() == QDialog::Accepted) PutRandomTree(dialog.intValue());
 }
 
