@@ -101,6 +101,10 @@ class TForm1 : public QWidget {
   void DrawAsTree(bool on);
   void AskForTreeFile();
   void AskWhereToSaveTree();
+  // The save dialog of this kind, in its folder with the suggested name; the chosen folder is
+  // remembered. Empty when cancelled.
+  QString AskWhereToSave(DialogFolders::Kind kind, const std::string& title, const std::string& fileName,
+                         const std::string& filters);
   void NextSetTree();
   void PreviousSetTree();
   void PutSetTree(int index);
@@ -109,7 +113,6 @@ class TForm1 : public QWidget {
   // (vertex 1 first) when the tree is accepted, and are then checked when `check` is set.
   void ConfirmTree(const std::vector<std::string>& edgeLines, const std::vector<std::string>& boxTexts,
                    bool check);
-  std::vector<std::string> ConfirmedEdgeLines() const;
   std::vector<std::string> FilledBoxTexts() const;
   // A file dragged from the desktop onto the window or any of its boxes; false for other drags.
   bool AcceptFileDrag(QEvent* event);

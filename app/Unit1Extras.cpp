@@ -162,14 +162,18 @@ QImage TForm1::PictureForExport() const {
   return image;
 }
 
-void TForm1::SavePicture() {
+QString TForm1::AskWhereToSave(DialogFolders::Kind kind, const std::string& title,
+                               const std::string& fileName, const std::string& filters) {
   const QString path = QFileDialog::getSaveFileName(
-      this, Q(texts::SavePictureTitle),
-      dialogFolders_.SuggestedPath(DialogFolders::Kind::Pictures, Q(texts::SuggestedPictureName)),
-      Q(texts::PictureFileFilter));
-  if (path.isEmpty()) return;
-  dialogFolders_.Remember(DialogFolders::Kind::Pictures, path);
-  SavePictureTo(path);
+      this, Q(title), dialogFolders_.SuggestedPath(kind, Q(fileName)), Q(filters));
+  if (!path.isEmpty()) dialogFolders_.Remember(kind, path);
+  return path;
+}
+
+void TForm1::SavePicture() {
+  const QString path = AskWhereToSave(DialogFolders::Kind::Pictures, texts::SavePictureTitle,
+                                      texts::SuggestedPictureName, texts::PictureFileFilter);
+  if (!path.isEmpty()) SavePictureTo(path);
 }
 
 bool TForm1::SavePictureTo(const QString& path) {

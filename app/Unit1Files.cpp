@@ -86,13 +86,6 @@ void TForm1::ConfirmTree(const std::vector<std::string>& edgeLines, const std::v
   if (check) Button2Click();
 }
 
-std::vector<std::string> TForm1::ConfirmedEdgeLines() const {
-  std::vector<std::string> lines;
-  for (const Edge& edge : state_.TreeEdges())
-    lines.push_back(std::to_string(edge.a) + " " + std::to_string(edge.b));
-  return lines;
-}
-
 std::vector<std::string> TForm1::FilledBoxTexts() const {
   std::vector<std::string> texts;
   for (int k = 1; k <= state_.VertexCount; ++k) texts.push_back(boxes_[k]->text().toStdString());
@@ -100,17 +93,13 @@ std::vector<std::string> TForm1::FilledBoxTexts() const {
 }
 
 void TForm1::AskWhereToSaveTree() {
-  const QString path = QFileDialog::getSaveFileName(
-      this, Q(texts::SaveTreeTitle),
-      dialogFolders_.SuggestedPath(DialogFolders::Kind::Trees, Q(texts::SuggestedTreeName)),
-      Q(texts::TreeFileFilters));
-  if (path.isEmpty()) return;
-  dialogFolders_.Remember(DialogFolders::Kind::Trees, path);
-  SaveTreeTo(path);
+  const QString path = AskWhereToSave(DialogFolders::Kind::Trees, texts::SaveTreeTitle,
+                                      texts::SuggestedTreeName, texts::TreeFileFilters);
+  if (!path.isEmpty()) SaveTreeTo(path);
 }
 
 bool TForm1::SaveTreeTo(const QString& path) {
-  const std::string text = TreeFileText(ConfirmedEdgeLines(), FilledBoxTexts());
+  const std::string text = TreeFileText(EdgeListLines(state_.TreeEdges()), FilledBoxTexts());
   // Written beside the file and renamed over it: a failed save leaves any old file whole.
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly) &&
@@ -127,12 +116,9 @@ void TForm1::RenumberWithoutCrossings() {
   const int n = state_.VertexCount;
   const std::vector<Edge> edges = state_.TreeEdges();
   const std::vector<int> numbering = CrossingFreeNumbering(n, edges);
-  std::vector<std::string> lines;
-  for (const Edge& edge : RenumberEdges(edges, numbering)) {
-    lines.push_back(std::to_string(edge.a) + " " + std::to_string(edge.b));
-  }
   // The numbers typed into the boxes stay with their vertices; the history starts anew.
-  ConfirmTree(lines, MoveWithVertices(FilledBoxTexts(), numbering), false);
+  ConfirmTree(EdgeListLines(RenumberEdges(edges, numbering)), MoveWithVertices(FilledBoxTexts(), numbering),
+              false);
 }
 
 bool TForm1::AcceptFileDrag(QEvent* event) {

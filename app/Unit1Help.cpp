@@ -5,22 +5,13 @@
 #include "app/Unit1.h"
 #include "app/WindowTexts.h"
 #include "leaves/LeafRemoval.h"
+#include "search/ClosestLabeling.h"
 #include "search/Hint.h"
 #include "search/NextLabeling.h"
 #include "search/Proposal.h"
 
 // Help in steps: one number or the numbers in the way ("Poradiť"), and the labelings one after
 // another in candidate order ("Ďalšie riešenie").
-
-namespace {
-
-int Contradicted(int n, const Labels& labeling, const Labels& filling) {
-  int differing = 0;
-  for (int v = 1; v <= n; ++v) differing += filling[v] != 0 && filling[v] != labeling[v];
-  return differing;
-}
-
-}  // namespace
 
 void TForm1::EndShownProposal() {
   // No stale proposal stays beside a hint: the window is as after a check (or before any).
@@ -96,7 +87,7 @@ void TForm1::ShowNextLabeling() {
   if (!next) {
     SetLabelText(Label1, texts::NoNextLabelingText);
   } else {
-    const int differing = Contradicted(n, *next, state_.BoxLabels);
+    const int differing = static_cast<int>(ContradictedBoxes(n, *next, state_.BoxLabels).size());
     SetLabelText(Label1, texts::NextLabelingText);
     SetLabelText(Label6, differing == 0 ? texts::ClosestAgreesText : texts::ClosestDisagreesText);
     ShowProposalSentence(MakeProposalSentence(n, *next, differing));

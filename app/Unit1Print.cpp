@@ -1,4 +1,3 @@
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPainter>
@@ -61,12 +60,9 @@ void TForm1::AskForWorksheet() {
                              1, &accepted);
     if (!accepted) return;
   }
-  const QString path = QFileDialog::getSaveFileName(
-      this, Q(texts::WorksheetTitle),
-      dialogFolders_.SuggestedPath(DialogFolders::Kind::Trees, Q(texts::SuggestedWorksheetName)),
-      Q(texts::PdfFileFilter));
+  const QString path = AskWhereToSave(DialogFolders::Kind::Trees, texts::WorksheetTitle,
+                                      texts::SuggestedWorksheetName, texts::PdfFileFilter);
   if (path.isEmpty()) return;
-  dialogFolders_.Remember(DialogFolders::Kind::Trees, path);
   WriteWorksheetTo(path, count, n);
 }
 

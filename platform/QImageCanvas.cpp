@@ -32,6 +32,16 @@ Qt::BrushStyle ToQtStyle(BrushStyle style) {
 
 }  // namespace
 
+std::array<QRect, 4> RectangleOutline(int x1, int y1, int x2, int y2, int width) {
+  const int before = width / 2;
+  const int left = x1 - before;
+  const int top = y1 - before;
+  const int right = x2 - 1 - before;
+  const int bottom = y2 - 1 - before;
+  return {QRect(left, top, right - left + width, width), QRect(left, bottom, right - left + width, width),
+          QRect(left, top, width, bottom - top + width), QRect(right, top, width, bottom - top + width)};
+}
+
 QImageCanvas::QImageCanvas(QImage& image) : image_(image) { ResetFont(); }
 
 void QImageCanvas::ScaleBelowOne(QPainter& painter) const {
@@ -62,19 +72,7 @@ void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (brushStyle_ != BrushStyle::Clear) {
     p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QBrush(ToQColor(brushColor_), ToQtStyle(brushStyle_)));
   }
-  // The outline is centred on the outermost pixels of the rectangle.
-  const int before = penWidth_ / 2;
-  const QColor pen = ToQColor(penColor_);
-  const int left = x1 - before;
-  const int top = y1 - before;
-  const int right = x2 - 1 - before;
-  const int bottom = y2 - 1 - before;
-  const int width = right - left + penWidth_;
-  const int height = bottom - top + penWidth_;
-  p.fillRect(QRect(left, top, width, penWidth_), pen);
-  p.fillRect(QRect(left, bottom, width, penWidth_), pen);
-  p.fillRect(QRect(left, top, penWidth_, height), pen);
-  p.fillRect(QRect(right, top, penWidth_, height), pen);
+  for (const QRect& bar : RectangleOutline(x1, y1, x2, y2, penWidth_)) p.fillRect(bar, ToQColor(penColor_));
 }
 
 void QImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {

@@ -6,10 +6,16 @@ class QPainter;
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
+#include <array>
 
 #include "draw/Canvas.h"
 
 QColor ToQColor(Color color);
+
+// The four bars of a rectangle's outline: centred on the outermost pixels of the rectangle
+// (x1, y1)-(x2, y2), right and bottom excluded, pen `width` pixels wide.
+std::array<QRect, 4> RectangleOutline(int x1, int y1, int x2, int y2, int width);
 
 // A Canvas painting on a QImage with antialiasing off; the flood fill is ours since Qt has none.
 // Coordinates are logical pixels: on an image with a device pixel ratio above 1 everything is

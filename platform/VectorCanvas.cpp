@@ -114,19 +114,9 @@ void VectorCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   QPainterPath area;
   area.addRect(inside);
   FillArea(area, inside);
-  // The outline is centred on the outermost pixels of the rectangle, as on the screen.
-  const int before = penWidth_ / 2;
-  const QColor pen = ToQColor(penColor_);
-  const int left = x1 - before;
-  const int top = y1 - before;
-  const int right = x2 - 1 - before;
-  const int bottom = y2 - 1 - before;
-  const int width = right - left + penWidth_;
-  const int height = bottom - top + penWidth_;
-  painter_.fillRect(QRect(left, top, width, penWidth_), pen);
-  painter_.fillRect(QRect(left, bottom, width, penWidth_), pen);
-  painter_.fillRect(QRect(left, top, penWidth_, height), pen);
-  painter_.fillRect(QRect(right, top, penWidth_, height), pen);
+  // The outline as on the screen.
+  for (const QRect& bar : RectangleOutline(x1, y1, x2, y2, penWidth_))
+    painter_.fillRect(bar, ToQColor(penColor_));
 }
 
 void VectorCanvas::Ellipse(int x1, int y1, int x2, int y2) {

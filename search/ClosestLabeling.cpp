@@ -39,3 +39,11 @@ std::optional<ClosestLabeling> FindClosestGracefulLabeling(int n, const std::vec
   if (!first) return std::nullopt;
   return ClosestLabeling{*first, broken};
 }
+
+std::vector<int> ContradictedBoxes(int n, const Labels& labeling, const Labels& filling) {
+  std::vector<int> boxes;
+  for (int v = 1; v <= n; ++v) {
+    if (filling[v] != 0 && filling[v] != labeling[v]) boxes.push_back(v);
+  }
+  return boxes;
+}

@@ -63,9 +63,7 @@ std::optional<Hint> FindHint(int n, const std::vector<Edge>& edges, const Labels
   hint.closest = closest->labels;
   if (closest->differing > 0) {
     hint.kind = HintKind::Change;
-    for (int v = 1; v <= n; ++v) {
-      if (filling[v] && filling[v] != hint.closest[v]) hint.changes.push_back(v);
-    }
+    hint.changes = ContradictedBoxes(n, hint.closest, filling);
     return hint;
   }
   int firstEmpty = 0;
