@@ -2,6 +2,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -40,8 +41,11 @@ void TForm1::AskForTreeFile() {
 bool TForm1::OpenTreeFile(const QString& path) {
   if (busy_) return false;
   QFile file(path);
-  // One byte more than allowed tells a file that is too big without reading all of it.
-  const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(MaxTreeFileBytes + 1) : QByteArray();
+  // Only a plain file: a named pipe would hold the window until something writes to it, and a
+  // device may never end. One byte more than allowed tells a file that is too big.
+  const bool plain = QFileInfo(path).isFile();
+  const QByteArray bytes =
+      plain && file.open(QIODevice::ReadOnly) ? file.read(MaxTreeFileBytes + 1) : QByteArray();
   if (!file.isOpen() || file.error() != QFileDevice::NoError) {
     MessageBoxes::ShowError(this, Q(CannotOpenFileMessage(path.toStdString())));
     return false;

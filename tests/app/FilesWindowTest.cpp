@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
@@ -94,9 +96,14 @@ TEST_F(FilesWindowTest, AFileThatIsNoTreeChangesNothing) {
     EXPECT_EQ(LastBox(), "Súbor " + path.toStdString() + " " + file.message) << file.name;
     EXPECT_TRUE(Look() == before) << file.name;
   }
-  EXPECT_FALSE(form->OpenTreeFile(dir.filePath("missing.txt")));
-  EXPECT_EQ(LastBox(), "Súbor " + dir.filePath("missing.txt").toStdString() + " sa nedá otvoriť.");
-  EXPECT_TRUE(Look() == before);
+  // What is no plain file: missing, a folder, a named pipe nobody writes to (it must not hang).
+  ASSERT_EQ(mkfifo(dir.filePath("pipe").toLocal8Bit().constData(), 0600), 0);
+  for (const char* name : {"missing.txt", "", "pipe"}) {
+    const QString path = dir.filePath(name);
+    EXPECT_FALSE(form->OpenTreeFile(path)) << name;
+    EXPECT_EQ(LastBox(), "Súbor " + path.toStdString() + " sa nedá otvoriť.") << name;
+    EXPECT_TRUE(Look() == before) << name;
+  }
 }
 
 TEST_F(FilesWindowTest, ASetIsSteppedThroughAndATreeThatFailsStaysInTheEdgeBox) {
