@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "check/Evaluation.h"
@@ -35,6 +36,16 @@ constexpr int FrameBottom = GridBottom + 1;
 // Offset of the centre of cell j (0-based) from the grid's left or top edge.
 int CellCentre(int j, int n) { return (GridSize * j + GridSize / 2) / n; }
 
+// One entry per edge, empty where an end is outside the layout: the drawing needs the edge's index.
+std::vector<std::optional<Rect>> SquaresByEdge(const VertexLayout& layout, const std::vector<Edge>& edges,
+                                               const std::vector<PointF>& anchors) {
+  std::vector<std::optional<Rect>> squares(edges.size());
+  for (std::size_t k = 0; k < edges.size(); ++k) {
+    if (layout.Has(edges[k].a) && layout.Has(edges[k].b)) squares[k] = ValueSquareRect(anchors[k]);
+  }
+  return squares;
+}
+
 }  // namespace
 
 void DrawEdgeValues(Canvas& canvas, const VertexLayout& layout, const std::vector<Edge>& edges,
@@ -42,19 +53,19 @@ void DrawEdgeValues(Canvas& canvas, const VertexLayout& layout, const std::vecto
   if (layout.n < 1) return;
   canvas.SetPenWidth(1);
   const std::vector<PointF> anchors = ValueSquareAnchors(layout, edges);
+  const std::vector<std::optional<Rect>> squares = SquaresByEdge(layout, edges, anchors);
   const Evaluation evaluation = EvaluateEdges(edges, labels);
   for (std::size_t k = 0; k < edges.size(); ++k) {
-    if (!layout.Has(edges[k].a) || !layout.Has(edges[k].b)) continue;
+    if (!squares[k]) continue;
+    const Rect& square = *squares[k];
     const PointF at = anchors[k];
     const EdgeResult& result = evaluation.edges[k];
     const Color color = StatusColor(result.status);
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(color);
     canvas.SetPenColor(color);
-    const int x = Round(at.x);
-    const int y = Round(at.y);
+    canvas.Rectangle(square.left, square.top, square.right, square.bottom);
     const int half = ValueSquareSize / 2;
-    canvas.Rectangle(x - half, y - half, x + half, y + half);
     if (result.status != EdgeStatus::Unlabeled)
       canvas.TextOut(Round(at.x - (half - 1)), Round(at.y - (half - 1)), result.valueText);
   }
@@ -63,6 +74,13 @@ void DrawEdgeValues(Canvas& canvas, const VertexLayout& layout, const std::vecto
 void DrawEdgeValues(Canvas& canvas, const LayoutCircle& circle, int n, const std::vector<Edge>& edges,
                     const Labels& labels) {
   DrawEdgeValues(canvas, CircleLayout(circle, n), edges, labels);
+}
+
+std::vector<Rect> EdgeValueSquares(const VertexLayout& layout, const std::vector<Edge>& edges) {
+  std::vector<Rect> squares;
+  for (const std::optional<Rect>& square : SquaresByEdge(layout, edges, ValueSquareAnchors(layout, edges)))
+    if (square) squares.push_back(*square);
+  return squares;
 }
 
 void DrawCheckTable(Canvas& canvas, int n, const std::vector<Edge>& edges, const Labels& labels) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
@@ -10,6 +11,8 @@ namespace {
 constexpr int NumberDistance = DiscRadius + 12;
 constexpr int MaxFurther = 40;
 constexpr int TurnStepDegrees = 10;
+// A number only a few pixels nearer its own disc than another still reads as standing between them.
+constexpr int NearerBy = 10;
 
 struct Try {
   double further;
@@ -31,6 +34,41 @@ std::vector<Try> Tries() {
   return tries;
 }
 
+Rect Grown(const Rect& r, int by) { return {r.left - by, r.top - by, r.right + by, r.bottom + by}; }
+
+// How far r and s would have to part along one axis to stop overlapping; 0 if they do not.
+int Depth(const Rect& r, const Rect& s) {
+  if (!Overlap(r, s)) return 0;
+  return std::min(std::min(r.right, s.right) - std::max(r.left, s.left),
+                  std::min(r.bottom, s.bottom) - std::max(r.top, s.top));
+}
+
+// What is wrong with a place, worst first: whether the text leaves the frame, how many things it
+// covers, how many it crowds (too close to a keep-out rectangle, or not clearly nearer its own disc
+// than another), and by how many pixels in all. A clear place is all zero.
+struct Badness {
+  bool outside = false;
+  int covered = 0;
+  int crowded = 0;
+  double shortfall = 0;
+
+  void Cover(double by) {
+    if (by <= 0) return;
+    ++covered;
+    shortfall += by;
+  }
+  void Crowd(double by) {
+    if (by <= 0) return;
+    ++crowded;
+    shortfall += by;
+  }
+  bool Clear() const { return !outside && covered == 0 && crowded == 0; }
+  friend bool operator<(const Badness& a, const Badness& b) {
+    return std::tie(a.outside, a.covered, a.crowded, a.shortfall) <
+           std::tie(b.outside, b.covered, b.crowded, b.shortfall);
+  }
+};
+
 }  // namespace
 
 std::vector<PlacedNumber> PlaceVertexNumbers(const VertexLayout& layout, const std::vector<bool>& shown,
@@ -44,20 +82,27 @@ std::vector<PlacedNumber> PlaceVertexNumbers(const VertexLayout& layout, const s
   for (int v = 1; v <= layout.n; ++v) {
     if (!isShown(v)) continue;
     const TextSize size = v < static_cast<int>(sizes.size()) ? sizes[v] : TextSize{};
-    auto clear = [&](const Rect& text) {
-      if (!Contains(interior, text)) return false;
-      for (const Rect& r : keepOut)
-        if (Overlap(r, text)) return false;
-      for (const Rect& r : taken)
-        if (Overlap(r, text)) return false;
+    auto badness = [&](const Rect& text) {
+      Badness bad;
+      bad.outside = !Contains(interior, text);
+      for (const Rect& r : keepOut) {
+        const int depth = Depth(Grown(r, KeepOutClearance), text);
+        Overlap(r, text) ? bad.Cover(depth) : bad.Crowd(depth);
+      }
+      for (const Rect& r : taken) bad.Cover(Depth(r, text));
+      const double own = DistanceToRect(layout.points[v], text);
       for (int w = 1; w <= layout.n; ++w) {
         if (!isShown(w)) continue;
-        if (DistanceToRect(layout.points[w], text) < DiscReach || Overlap(BoxRect(layout, w), text))
-          return false;
+        const double distance = DistanceToRect(layout.points[w], text);
+        bad.Cover(DiscReach - distance);
+        bad.Cover(Depth(BoxRect(layout, w), text));
+        if (w != v) bad.Crowd(own + NearerBy - distance);
       }
-      return true;
+      return bad;
     };
-    Point centre = VertexNumberPoint(layout, v);
+    Point best = VertexNumberPoint(layout, v);
+    Badness leastBad;
+    bool first = true;
     for (const Try& t : tries) {
       const PointF d = layout.outward[v];
       const PointF turned{d.x * std::cos(t.turn) - d.y * std::sin(t.turn),
@@ -68,13 +113,16 @@ std::vector<PlacedNumber> PlaceVertexNumbers(const VertexLayout& layout, const s
               ? VertexNumberPoint(layout, v)
               : Point{static_cast<int>(std::lround(layout.exact[v].x + reach * turned.x)),
                       static_cast<int>(std::lround(layout.exact[v].y + reach * turned.y))};
-      if (clear(CentredRect(candidate, size.width, size.height))) {
-        centre = candidate;
-        break;
+      const Badness bad = badness(CentredRect(candidate, size.width, size.height));
+      if (first || bad < leastBad) {
+        best = candidate;
+        leastBad = bad;
+        first = false;
       }
+      if (bad.Clear()) break;
     }
-    placed.push_back({v, centre});
-    taken.push_back(CentredRect(centre, size.width, size.height));
+    placed.push_back({v, best});
+    taken.push_back(CentredRect(best, size.width, size.height));
   }
   return placed;
 }

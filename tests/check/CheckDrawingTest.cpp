@@ -3,6 +3,8 @@
 #include "check/CheckDrawing.h"
 #include "support/RecordingCanvas.h"
 #include "support/TestLabels.h"
+#include "support/TestTrees.h"
+#include "tree/TreeLayout.h"
 
 namespace {
 
@@ -79,6 +81,25 @@ TEST(DrawEdgeValues, PlacesAndColoursByTreeAndLabels) {
       }
     }
     EXPECT_EQ(squares, c.squares) << ::testing::PrintToString(c.labels);
+  }
+}
+
+TEST(DrawEdgeValues, EdgeValueSquaresAreTheSquaresDrawn) {
+  // A star's squares step off their midpoints to spare each other; an edge to a vertex beyond the
+  // layout gets no square.
+  std::vector<Edge> star = StarEdges(12);
+  const VertexLayout tree = TreeLayout(12, star);
+  star.push_back({2, 14});
+  for (const auto& [layout, edges] : {std::pair{CircleLayout(Circle, 4), Path3124}, std::pair{tree, star}}) {
+    RecordingCanvas canvas(500, 500);
+    DrawEdgeValues(canvas, layout, edges, MakeLabels({}));
+    Calls squares;
+    for (const Rect& r : EdgeValueSquares(layout, edges)) {
+      squares.push_back("Rectangle(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                        std::to_string(r.right) + "," + std::to_string(r.bottom) + ")");
+    }
+    EXPECT_EQ(squares, canvas.CallsStartingWith("Rectangle"));
+    EXPECT_EQ(squares.size(), static_cast<std::size_t>(layout.n - 1));
   }
 }
 
