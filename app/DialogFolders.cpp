@@ -1,6 +1,7 @@
 #include "app/DialogFolders.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -20,4 +21,13 @@ QString DialogFolders::SuggestedPath(Kind kind, const QString& fileName) const {
 
 void DialogFolders::Remember(Kind kind, const QString& chosenPath) {
   settings_.SetLastFolder(kind, QFileInfo(chosenPath).absolutePath());
+}
+
+QString DialogFolders::AskWhereToSave(QWidget* parent, Kind kind, const std::string& title,
+                                      const std::string& fileName, const std::string& filters) {
+  const QString path = QFileDialog::getSaveFileName(parent, QString::fromStdString(title),
+                                                    SuggestedPath(kind, QString::fromStdString(fileName)),
+                                                    QString::fromStdString(filters));
+  if (!path.isEmpty()) Remember(kind, path);
+  return path;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <string>
+
+class QWidget;
 
 class WindowSettings;
 
@@ -16,6 +19,10 @@ class DialogFolders {
   QString SuggestedPath(Kind kind, const QString& fileName) const;
   QString Folder(Kind kind) const;
   void Remember(Kind kind, const QString& chosenPath);
+  // The save dialog of this kind, in its folder with the suggested name; the chosen folder is
+  // remembered. Empty when cancelled.
+  QString AskWhereToSave(QWidget* parent, Kind kind, const std::string& title, const std::string& fileName,
+                         const std::string& filters);
 
  private:
   WindowSettings& settings_;

@@ -4,21 +4,12 @@
 #include <optional>
 #include <vector>
 
+#include "app/ControlStates.h"
 #include "check/History.h"
+#include "files/TreeFile.h"
 #include "tree/EdgeListParser.h"
 #include "tree/TreeModel.h"
 #include "tree/VertexLayout.h"
-
-// What the window offers, one phase per situation a command leaves it in. The search runs on top
-// of whichever phase the window was in, so it is a flag beside the phase, not a phase of its own.
-enum class WindowPhase {
-  Editing,       // the edge list is being typed: at start and whenever the edge box is entered
-  Filling,       // a tree is confirmed and its boxes are being filled
-  Checked,       // a filling was checked or a snapshot of the history shown
-  Proposed,      // a search or a comparison has ended with its proposal
-  NoLabeling,    // a search has ended without finding any graceful labeling
-  LeavesPeeled,  // leaves were removed from the drawn tree
-};
 
 // Everything the program knows. Zero at start, never saved. The window derives its controls from
 // this and never reads its state back from them.
@@ -41,10 +32,17 @@ struct ProgramState {
   std::optional<Labels> ShownProposal;
 
   WindowPhase Phase = WindowPhase::Editing;
+  // True while long work runs (the search, a proposal, a worksheet).
+  bool Busy = false;
+  // What the Parts' command controls show, as the last phase left them.
+  ControlStates Controls;
+  // Whether "Odstrániť listy" was offered by the phase last entered.
+  bool LeafRemoval = false;
   // The tree-shaped layout of the confirmed tree, and whether the picture uses it instead of the
-  // circle.
+  // circle; whether each vertex's number is written beside its disc.
   VertexLayout TreeShape;
   bool TreeShaped = false;
+  bool VertexNumbersShown = false;
   // What the tree picture shows, so that it can be drawn again in the other layout: the outline of
   // these vertices and edges, and the value squares of these labels on it.
   struct TreePicture {
@@ -56,7 +54,20 @@ struct ProgramState {
   std::array<bool, MaxVertices + 1> ShownVertices{};
   // Whether the check table is on screen (the proposal table takes its place only while held).
   bool CheckTableShown = true;
+  // Whether the check table holds a drawing of the confirmed tree (not of an earlier one).
+  bool CheckTableOfTree = false;
+  // Whether the status texts are a command's notice about the filling, which goes as soon as the
+  // filling or the tree changes.
+  bool NoticeShown = false;
 
+  // The trees of the file opened last, and which of them is in the edge box.
+  struct TreeSet {
+    std::vector<FileTree> trees;
+    int index = 0;
+  } OpenSet;
+
+  // Whether a search may start now: "Hľadať a navrhnúť riešenie" is shown and can be pressed.
+  bool SearchOffered() const { return !Busy && Controls.Button3.visible && Controls.Button3.enabled; }
   // Edges 1..n-1 of EdgeList, in slot order.
   std::vector<Edge> TreeEdges() const;
 };

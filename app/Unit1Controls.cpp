@@ -1,18 +1,32 @@
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/CommandTable.h"
+#include "app/LabelingHelpCommands.h"
+#include "app/MouseHoldWatcher.h"
+#include "app/PaperCommands.h"
 #include "app/QtText.h"
+#include "app/TreeFileCommands.h"
 #include "app/Unit1.h"
+#include "app/VertexNumbers.h"
+#include "app/ViewCommands.h"
+#include "app/WindowCommands.h"
 #include "app/WindowTexts.h"
 #include "platform/PictureBox.h"
 #include "platform/QImageCanvas.h"
 
-// The window's controls with the geometry, looks and wiring of the design.
+// The window's controls with the geometry, looks and wiring of the design, the events that reach
+// them, and the commands beyond them.
 
 namespace {
 
@@ -172,7 +186,106 @@ void TForm1::WireEvents() {
   });
   for (int k = 1; k <= MaxVertices; ++k) {
     connect(boxes_[k], &QLineEdit::returnPressed, this, [this] {
-      if (button2Default_ && Button2->isEnabled() && !Button2->isHidden()) Button2->click();
+      if (state_.Controls.Button2Default && Button2->isEnabled() && !Button2->isHidden()) Button2->click();
     });
+    // A notice about the filling goes with any change of it.
+    connect(boxes_[k], &QLineEdit::textChanged, this, [this] { DropNotice(); });
   }
+  connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { DropNotice(); });
 }
+
+void TForm1::SetTabStop(QWidget* control, bool on) {
+  // Without a tab stop a control still takes the focus when clicked.
+  control->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TForm1::CreateCommands() {
+  vertexNumbers_ = new VertexNumbers(this);
+  vertexNumbers_->setObjectName("vertexNumbers");
+  zoom_.Place(vertexNumbers_, zoom_.Design(g));
+  // Just above the tree picture, below the boxes and labels placed over it.
+  vertexNumbers_->lower();
+  g->lower();
+
+  help_ = std::make_unique<LabelingHelpCommands>(*this);
+  files_ = std::make_unique<TreeFileCommands>(*this, dialogFolders_);
+  paper_ = std::make_unique<PaperCommands>(*this, dialogFolders_);
+  view_ = std::make_unique<ViewCommands>(*this, settings_);
+  commands_ = std::make_unique<CommandTable>(this, WindowCommandRows({*help_, *files_, *paper_, *view_}),
+                                             [this] { return CommandSnapshot(); });
+  view_->RestoreFromSettings();
+  UpdateCommands();
+}
+
+CommandOffer TForm1::CommandSnapshot() const {
+  const int setSize = static_cast<int>(state_.OpenSet.trees.size());
+  CommandOffer offer;
+  offer.busy = state_.Busy;
+  offer.treeConfirmed = state_.VertexCount >= 2;
+  offer.searchOffered = state_.SearchOffered();
+  offer.nextLabelingOffered = LabelingHelpCommands::NextLabelingOffered(state_);
+  offer.setHasNext = state_.OpenSet.index + 1 < setSize;
+  offer.setHasPrevious = setSize > 0 && state_.OpenSet.index > 0;
+  offer.canZoomIn = view_->CanZoomIn();
+  offer.canZoomOut = view_->CanZoomOut();
+  offer.vertexNumbersShown = state_.VertexNumbersShown;
+  offer.treeShaped = state_.TreeShaped;
+  return offer;
+}
+
+void TForm1::UpdateCommands() {
+  // Before the commands exist, the window's construction is still setting its controls up.
+  if (commands_) commands_->Update();
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* event) { commands_->ShowMenu(event->globalPos()); }
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  // A file dropped on the text boxes opens too, instead of its name being typed there.
+  if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+      files_->AcceptFileDrag(event)) {
+    return true;
+  }
+  if (watched == Memo1 && type == QEvent::FocusIn) {
+    // Getting the focus back with the window itself is not entering the box.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Memo1Enter();
+  }
+  if (watched == Button4) {
+    // Any mouse button shows the proposal while it is held; leaving the button or the space bar
+    // does not count. The watcher ends the hold however the button that began it comes up.
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+        button4Hold_->HeldBy() == Qt::NoButton) {
+      button4Hold_->Start(static_cast<QMouseEvent*>(event)->button());
+      Button4MouseDown();
+    }
+  }
+  if (type == QEvent::KeyPress && watched->inherits("QPushButton")) {
+    // Enter on a focused button clicks it, as the space bar does.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* button = static_cast<QPushButton*>(watched);
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button->isEnabled() && button != Button4) {
+      button->click();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool TForm1::event(QEvent* event) {
+  // A window that is no longer active gets no release: the proposal table must not stay up.
+  if (event->type() == QEvent::WindowDeactivate) button4Hold_->Stop();
+  return QWidget::event(event);
+}
+
+void TForm1::hideEvent(QHideEvent* event) {
+  button4Hold_->Stop();
+  QWidget::hideEvent(event);
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) { files_->AcceptFileDrag(event); }
+
+void TForm1::dragMoveEvent(QDragMoveEvent* event) { files_->AcceptFileDrag(event); }
+
+void TForm1::dropEvent(QDropEvent* event) { files_->AcceptFileDrag(event); }

@@ -39,6 +39,9 @@ inline const std::string CopyPictureCommand = "Kopírovať obrázok";
 inline const std::string RandomTreeCommand = "Náhodný strom…";
 inline const std::string RandomTreeTitle = "Náhodný strom";
 inline const std::string RandomTreePrompt = "Počet vrcholov (2 až 20):";
+inline std::string RandomTreeCountRefused(const std::string& typed) {
+  return "Strom môže mať 2 až 20 vrcholov; „" + typed + "“ sa nedá použiť.";
+}
 inline const std::string AboutCommand = "O programe";
 inline const std::string ViewMenu = "Zobrazenie";
 inline const std::string DrawAsTreeCommand = "Kresliť ako strom";
@@ -71,6 +74,11 @@ inline const std::string HintWaitingText = "Hľadám radu ... čakajte prosím";
 inline const std::string NextLabelingCommand = "Ďalšie riešenie";
 inline const std::string NextLabelingWaitingText = "Hľadám ďalšie riešenie ... čakajte prosím";
 inline const std::string NextLabelingText = "Ďalšie graciózne ohodnotenie v poradí:";
+inline std::string NextLabelingAgreement(int differing) {
+  if (differing == 0) return "Toto ohodnotenie súhlasí s vyplnením grafu.";
+  return "Od vyplnenia sa líši v " + std::to_string(differing) +
+         (differing == 1 ? " vrchole." : " vrcholoch.");
+}
 inline const std::string NoNextLabelingText = "Ďalšie graciózne ohodnotenie už nie je.";
 inline const std::string ZoomInCommand = "Zväčšiť";
 inline const std::string ZoomOutCommand = "Zmenšiť";

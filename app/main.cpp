@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/TreeFileCommands.h"
 #include "app/Unit1.h"
 #include "app/WindowTexts.h"
 #include "platform/DesktopSetup.h"
@@ -14,9 +15,11 @@ constexpr const char* HelpText =
     "\n"
     "Skúšanie gracióznych ohodnotení stromov. Zadajte strom zoznamom hrán, očíslujte jeho\n"
     "vrcholy a program každý pokus skontroluje; na požiadanie vyhľadá graciózne ohodnotenia\n"
-    "stromu a navrhne to, ktoré je vášmu vyplneniu najbližšie. Program má jedno okno\n"
-    "a nič neukladá, kým o to nepožiadate. SÚBOR je strom alebo súbor stromov (zoznam hrán,\n"
-    "graph6 alebo sparse6), ktorý sa otvorí pri štarte.\n"
+    "stromu a navrhne to, ktoré je vášmu vyplneniu najbližšie. Program má jedno okno.\n"
+    "Stromy a obrázky ukladá len na požiadanie; medzi spusteniami si pamätá iba zväčšenie\n"
+    "okna, spôsob kreslenia stromu, zobrazenie čísel vrcholov a posledné priečinky\n"
+    "dialógov (v ~/.config/sk.graceful_trees/graceful_trees.conf). SÚBOR je strom alebo\n"
+    "súbor stromov (zoznam hrán, graph6 alebo sparse6), ktorý sa otvorí pri štarte.\n"
     "\n"
     "Voľby:\n"
     "  -h, --help     vypíše tento text a skončí\n"
@@ -54,6 +57,6 @@ int main(int argc, char** argv) {
   Form1.show();
   // graceful-trees FILE opens a tree file, as the desktop's "open with" passes it.
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() >= 2 && !arguments.last().startsWith('-')) Form1.OpenTreeFile(arguments.last());
+  if (arguments.size() >= 2 && !arguments.last().startsWith('-')) Form1.Files().Open(arguments.last());
   return app.exec();
 }

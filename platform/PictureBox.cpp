@@ -19,6 +19,13 @@ Canvas& PictureBox::Surface() {
   return *recording_;
 }
 
+void PictureBox::Clear() {
+  recording_.reset();
+  live_.reset();
+  image_ = QImage();
+  update();
+}
+
 QImage PictureBox::Render(double scale) const {
   if (!recording_) return {};
   QImage picture(static_cast<int>(std::ceil(logicalWidth_ * scale)),

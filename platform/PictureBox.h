@@ -17,6 +17,8 @@ class PictureBox : public QWidget {
 
   // The canvas of the picture, in logical pixels; the first use creates a white bitmap.
   Canvas& Surface();
+  // Back to empty, as at start: nothing drawn, the window shows through.
+  void Clear();
   bool HasPicture() const { return !image_.isNull(); }
   // The bitmap at the ratio it was last drawn or shown at (at a ratio of 1: one pixel per
   // logical pixel).

@@ -13,7 +13,7 @@ TEST_F(WindowTest, VertexNumbersStandOutsideTheCircleAndLeaveThePictureAlone) {
   auto* layer = Find<VertexNumbers>("vertexNumbers");
   EXPECT_TRUE(layer->Numbers().empty());
 
-  QAction* numbers = Command(form.get(), "Zobraziť čísla vrcholov");
+  QAction* numbers = Command(form.get(), "vertexNumbers");
   numbers->trigger();
   ASSERT_EQ(layer->Numbers().size(), 6u);
   EXPECT_EQ(layer->Numbers()[0].vertex, 1);
@@ -35,7 +35,7 @@ TEST_F(WindowTest, VertexNumbersStandOutsideTheCircleAndLeaveThePictureAlone) {
 }
 
 TEST_F(WindowTest, VertexNumbersKeepOffThePromptAndTheButtons) {
-  QAction* numbers = Command(form.get(), "Zobraziť čísla vrcholov");
+  QAction* numbers = Command(form.get(), "vertexNumbers");
   numbers->trigger();
   auto* layer = Find<VertexNumbers>("vertexNumbers");
   for (int n : {15, 18, 20}) {
@@ -62,7 +62,7 @@ TEST_F(WindowTest, SavedPictureIsThreeTimesTheWindowsAndAFailedSaveSaysWhere) {
   PressEnterIn(1);
   QTemporaryDir dir;
   const QString path = dir.filePath("strom.png");
-  ASSERT_TRUE(form->SavePictureTo(path));
+  ASSERT_TRUE(form->Paper().SavePictureTo(path));
   const QImage saved(path);
   EXPECT_EQ(saved.size(), QSize(3 * 760, 3 * 500));  // the tree, and the table beside it
   // Box 1 sits at (440, 240) on the tree picture: its number darkens some of its pixels.
@@ -73,7 +73,7 @@ TEST_F(WindowTest, SavedPictureIsThreeTimesTheWindowsAndAFailedSaveSaysWhere) {
   EXPECT_GT(dark, 20);
 
   const QString nowhere = dir.filePath("missing/strom.png");
-  EXPECT_FALSE(form->SavePictureTo(nowhere));
+  EXPECT_FALSE(form->Paper().SavePictureTo(nowhere));
   EXPECT_EQ(LastBox(), "Obrázok sa nepodarilo uložiť do súboru " + nowhere.toStdString() + ".");
   EXPECT_TRUE(Picture("tab")->isVisible());
 }
@@ -82,7 +82,7 @@ TEST_F(WindowTest, RandomTreeIsTypedForTheStudentToConfirm) {
   Confirm("1 2\n2 3\n3 4\n4 5\n5 6\n6 7\n7 8\n8 9\n9 10\n10 11\n11 12");
   Fill({"1", "12"});
   for (int n : {5, 2, 20}) {
-    form->PutRandomTree(n);
+    form->Files().PutRandomTree(n);
     EXPECT_EQ(Box(2)->text(), "") << n;         // a new exercise starts with empty boxes
     EXPECT_FALSE(Button(3)->isVisible()) << n;  // reset for editing, not confirmed
     Click(Button(1));
@@ -93,9 +93,9 @@ TEST_F(WindowTest, RandomTreeIsTypedForTheStudentToConfirm) {
 }
 
 TEST_F(WindowTest, ExtraCommandsAreOfferedExactlyWhenTheyMakeSense) {
-  QAction* save = Command(form.get(), "Uložiť obrázok…");
-  QAction* copy = Command(form.get(), "Kopírovať obrázok");
-  QAction* random = Command(form.get(), "Náhodný strom…");
+  QAction* save = Command(form.get(), "savePicture");
+  QAction* copy = Command(form.get(), "copyPicture");
+  QAction* random = Command(form.get(), "randomTree");
   EXPECT_FALSE(save->isEnabled() || copy->isEnabled());
   EXPECT_TRUE(random->isEnabled());
   EXPECT_EQ(save->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));  // Ctrl+S saves the tree

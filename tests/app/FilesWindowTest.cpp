@@ -53,11 +53,11 @@ TEST_F(FilesWindowTest, ASavedTreeOpensAgainAsItWasChecked) {
   PressEnterIn(1);
   const Seen saved = Look();
   const QString path = dir.filePath("strom.txt");
-  ASSERT_TRUE(form->SaveTreeTo(path));
+  ASSERT_TRUE(form->Files().SaveTo(path));
 
   form = std::make_unique<TForm1>();
   form->show();
-  ASSERT_TRUE(form->OpenTreeFile(path));
+  ASSERT_TRUE(form->Files().Open(path));
   EXPECT_TRUE(boxes.empty()) << LastBox();
   Seen opened = Look();
   EXPECT_EQ(opened.edges, "1 2\n2 3\n3 4\n4 5");  // the confirmed tree, as numbers
@@ -66,7 +66,7 @@ TEST_F(FilesWindowTest, ASavedTreeOpensAgainAsItWasChecked) {
   EXPECT_EQ(Text(Label(5)), "Dopĺňajte vrcholy grafu a stláčajte ENTER:");
 
   // A failed save says where and leaves the old file whole.
-  ASSERT_FALSE(form->SaveTreeTo(dir.filePath("missing/strom.txt")));
+  ASSERT_FALSE(form->Files().SaveTo(dir.filePath("missing/strom.txt")));
   EXPECT_EQ(LastBox(),
             "Strom sa nepodarilo uložiť do súboru " + dir.filePath("missing/strom.txt").toStdString() + ".");
 }
@@ -92,7 +92,7 @@ TEST_F(FilesWindowTest, AFileThatIsNoTreeChangesNothing) {
   for (const auto& file : bad) {
     const QString path = dir.filePath(file.name);
     Write(path, file.bytes);
-    EXPECT_FALSE(form->OpenTreeFile(path)) << file.name;
+    EXPECT_FALSE(form->Files().Open(path)) << file.name;
     EXPECT_EQ(LastBox(), "Súbor " + path.toStdString() + " " + file.message) << file.name;
     EXPECT_TRUE(Look() == before) << file.name;
   }
@@ -100,7 +100,7 @@ TEST_F(FilesWindowTest, AFileThatIsNoTreeChangesNothing) {
   ASSERT_EQ(mkfifo(dir.filePath("pipe").toLocal8Bit().constData(), 0600), 0);
   for (const char* name : {"missing.txt", "", "pipe"}) {
     const QString path = dir.filePath(name);
-    EXPECT_FALSE(form->OpenTreeFile(path)) << name;
+    EXPECT_FALSE(form->Files().Open(path)) << name;
     EXPECT_EQ(LastBox(), "Súbor " + path.toStdString() + " sa nedá otvoriť.") << name;
     EXPECT_TRUE(Look() == before) << name;
   }
@@ -110,7 +110,7 @@ TEST_F(FilesWindowTest, ASetIsSteppedThroughAndATreeThatFailsStaysInTheEdgeBox) 
   const QString path = dir.filePath("sada.txt");
   // A graph6 path of 3 vertices (0-2, 1-2), an edge list, and a line the confirmation rejects.
   Write(path, "BW\n---\n1 2\n1 3\n1 4\n# čísla: 1 2 3 0\n---\n1 2\n2 2\n");
-  ASSERT_TRUE(form->OpenTreeFile(path));
+  ASSERT_TRUE(form->Files().Open(path));
   EXPECT_EQ(Memo()->toPlainText(), "1 3\n2 3");
   auto press = [this](Qt::Key key) {
     QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
@@ -184,20 +184,20 @@ TEST_F(FilesWindowTest, PrintsTheExerciseAndMakesWorksheetsOfASetOrOfRandomTrees
   PressEnterIn(1);
   {
     QPdfWriter printed(dir.filePath("cvicenie.pdf"));
-    EXPECT_TRUE(form->PrintExerciseTo(printed));
+    EXPECT_TRUE(form->Paper().PrintExerciseTo(printed));
   }
   EXPECT_EQ(PdfPages(dir.filePath("cvicenie.pdf")), 1);
 
   // The set's trees that the edge box takes: two trees, one page, and the key.
   Write(dir.filePath("sada.txt"), "1 2\n2 3\n---\n1 1\n---\nCF\n");
-  ASSERT_TRUE(form->OpenTreeFile(dir.filePath("sada.txt")));
-  ASSERT_TRUE(form->WriteWorksheetTo(dir.filePath("sada.pdf"), 12, 0));
+  ASSERT_TRUE(form->Files().Open(dir.filePath("sada.txt")));
+  ASSERT_TRUE(form->Paper().WriteWorksheetTo(dir.filePath("sada.pdf"), 12, 0));
   EXPECT_EQ(PdfPages(dir.filePath("sada.pdf")), 2);
 
   form = std::make_unique<TForm1>();
-  ASSERT_TRUE(form->WriteWorksheetTo(dir.filePath("nahodne.pdf"), 3, 6));
+  ASSERT_TRUE(form->Paper().WriteWorksheetTo(dir.filePath("nahodne.pdf"), 3, 6));
   EXPECT_EQ(PdfPages(dir.filePath("nahodne.pdf")), 3);
   const QString nowhere = dir.filePath("missing/list.pdf");
-  EXPECT_FALSE(form->WriteWorksheetTo(nowhere, 1, 5));
+  EXPECT_FALSE(form->Paper().WriteWorksheetTo(nowhere, 1, 5));
   EXPECT_EQ(LastBox(), "Pracovný list sa nepodarilo uložiť do súboru " + nowhere.toStdString() + ".");
 }

@@ -97,7 +97,7 @@ class RandomUseTest : public WindowTest {
     if (QWidget* focus = QApplication::focusWidget()) {
       EXPECT_TRUE(focus->isVisible() && focus->isEnabled()) << focus->objectName().toStdString();
     }
-    EXPECT_FALSE(form->Busy());
+    EXPECT_FALSE(form->State().Busy);
     EXPECT_TRUE(Memo()->isEnabled());
     // Only a confirmation shows the check, search and clear buttons.
     if (Button(3)->isVisible()) {

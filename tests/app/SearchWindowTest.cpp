@@ -243,7 +243,7 @@ TEST_F(WindowTest, DuringASearchOnlyHarmlessCommandsRun) {
   bool checked = false;
   QTimer::singleShot(0, form.get(), [&] {
     checked = true;
-    EXPECT_TRUE(form->Busy());
+    EXPECT_TRUE(form->State().Busy);
     for (QWidget* w : std::initializer_list<QWidget*>{Memo(), Button(1), Button(2), Button(3), Button(6)}) {
       EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     }
@@ -254,7 +254,7 @@ TEST_F(WindowTest, DuringASearchOnlyHarmlessCommandsRun) {
   });
   Click(Button(3));
   EXPECT_TRUE(checked);
-  EXPECT_FALSE(form->Busy());
+  EXPECT_FALSE(form->State().Busy);
   EXPECT_EQ(form->State().SolutionCount, 725760);
   EXPECT_TRUE(Button(3)->isEnabled());
   EXPECT_EQ(Text(Label(1)), "Graf má 725760 gracióznych ohodnotení,");

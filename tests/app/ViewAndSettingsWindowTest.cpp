@@ -14,8 +14,8 @@
 namespace {
 
 void ZoomTo(TForm1& form, int percent) {
-  Command(&form, "Pôvodná veľkosť")->trigger();
-  const char* step = percent > 100 ? "Zväčšiť" : "Zmenšiť";
+  Command(&form, "zoomReset")->trigger();
+  const char* step = percent > 100 ? "zoomIn" : "zoomOut";
   for (int presses = 0; presses < 10 && form.ZoomPercent() != percent; ++presses)
     Command(&form, step)->trigger();
   ASSERT_EQ(form.ZoomPercent(), percent);
@@ -66,10 +66,10 @@ TEST_F(WindowTest, ZoomScalesEveryControlAndRedrawsThePicturesSharp) {
 
 TEST_F(WindowTest, ZoomAndVertexNumbersPersistAndADamagedStoreIsIgnored) {
   ZoomTo(*form, 125);
-  Command(form.get(), "Zobraziť čísla vrcholov")->trigger();
+  Command(form.get(), "vertexNumbers")->trigger();
   form = std::make_unique<TForm1>();
   EXPECT_EQ(form->ZoomPercent(), 125);
-  EXPECT_TRUE(Command(form.get(), "Zobraziť čísla vrcholov")->isChecked());
+  EXPECT_TRUE(Command(form.get(), "vertexNumbers")->isChecked());
 
   const QByteArray damaged[] = {
       QByteArray("[window]\nzoom=33\nvertexNumbers=maybe\n"),
@@ -83,7 +83,7 @@ TEST_F(WindowTest, ZoomAndVertexNumbersPersistAndADamagedStoreIsIgnored) {
     file.close();
     form = std::make_unique<TForm1>();
     EXPECT_EQ(form->ZoomPercent(), 100);
-    EXPECT_FALSE(Command(form.get(), "Zobraziť čísla vrcholov")->isChecked());
+    EXPECT_FALSE(Command(form.get(), "vertexNumbers")->isChecked());
   }
 }
 
@@ -91,7 +91,7 @@ TEST_F(WindowTest, ZoomAndVertexNumbersPersistAndADamagedStoreIsIgnored) {
 TEST_F(WindowTest, AtStartTheWindowFitsASmallScreen) {
   if (qgetenv("GRACEFUL_TEST_SCREEN") != "640x450") GTEST_SKIP() << "needs the small test screen";
   ZoomTo(*form, 67);
-  Command(form.get(), "Zväčšiť")->trigger();
+  Command(form.get(), "zoomIn")->trigger();
   EXPECT_EQ(form->ZoomPercent(), 67);  // the next step would not fit
   form.reset();
   QFile file(WindowSettings::FileName());
@@ -114,7 +114,7 @@ TEST_F(WindowTest, DrawingAsATreeRedrawsInPlaceAndTheCircleComesBackToThePixel) 
   PressEnterIn(1);
   const QImage circle = Picture("g")->Image();
   const QImage table = Picture("tab")->Image();
-  QAction* asTree = Command(form.get(), "Kresliť ako strom");
+  QAction* asTree = Command(form.get(), "treeDrawing");
   EXPECT_EQ(asTree->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
 
   asTree->trigger();
@@ -129,7 +129,7 @@ TEST_F(WindowTest, DrawingAsATreeRedrawsInPlaceAndTheCircleComesBackToThePixel) 
       EXPECT_FALSE(Box(v)->geometry().intersects(Box(w)->geometry())) << v << w;
   }
   // Each vertex number stands beside its own disc, clear of every box.
-  Command(form.get(), "Zobraziť čísla vrcholov")->trigger();
+  Command(form.get(), "vertexNumbers")->trigger();
   const auto& numbers = Find<VertexNumbers>("vertexNumbers")->Numbers();
   EXPECT_EQ(numbers.size(), 20u);
   for (const VertexNumbers::Number& number : numbers) {
@@ -150,7 +150,7 @@ TEST_F(WindowTest, DrawingAsATreeRedrawsInPlaceAndTheCircleComesBackToThePixel) 
   // The choice stays for the next run.
   asTree->trigger();
   form = std::make_unique<TForm1>();
-  EXPECT_TRUE(Command(form.get(), "Kresliť ako strom")->isChecked());
+  EXPECT_TRUE(Command(form.get(), "treeDrawing")->isChecked());
 }
 
 TEST(DialogFolders, PicturesOrDocumentsFirstThenTheLastFolderAlsoInTheNextRun) {

@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "app/LabelingHelpCommands.h"
+#include "app/PaperCommands.h"
+#include "app/TreeFileCommands.h"
 #include "app/Unit1.h"
 #include "draw/Canvas.h"
 #include "platform/MessageBoxes.h"
@@ -70,7 +73,13 @@ class WindowTest : public ::testing::Test {
       Box(static_cast<int>(k) + 1)->setText(QString::fromStdString(labels[k]));
   }
   void PressEnterIn(int box) { QTest::keyClick(Box(box), Qt::Key_Return); }
-  std::string Text(QLabel* label) const { return label->text().toStdString(); }
+  // A status text as it reads: the lines a long one wraps into are one sentence (the proposal's
+  // labels keep their line breaks).
+  std::string Text(QLabel* label) const {
+    QString text = label->text();
+    if (label->objectName() != "Label7") text.replace('\n', ' ');
+    return text.toStdString();
+  }
   std::string LastBox() const { return boxes.empty() ? std::string() : boxes.back().text; }
   // Colour of a picture pixel as 0xRRGGBB.
   unsigned Pixel(const char* picture, int x, int y) const {
@@ -81,12 +90,12 @@ class WindowTest : public ::testing::Test {
   std::vector<ShownBox> boxes;
 };
 
-// The command of the window's context menu with this text.
-inline QAction* Command(QWidget* form, const char* text) {
+// The command of the window's context menu and keys with this id.
+inline QAction* Command(QWidget* form, const char* id) {
   for (QAction* action : form->actions()) {
-    if (action->text() == QString::fromUtf8(text)) return action;
+    if (action->objectName() == QString::fromUtf8(id)) return action;
   }
-  ADD_FAILURE() << "no command " << text;
+  ADD_FAILURE() << "no command " << id;
   return nullptr;
 }
 
