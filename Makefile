@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test setup build build-asan release-check fuzz bench clean deb
+.PHONY: run test setup build build-program build-asan release-check fuzz bench clean deb
 
 setup:
 	@scripts/setup.sh
@@ -11,7 +11,12 @@ build: setup
 	@cmake -S . -B build $(CMAKE_FLAGS) $(WERROR_FLAG) >/dev/null
 	@cmake --build build -j $(JOBS)
 
-run: build
+# Only what the program needs, so that a fresh clone opens the window without building the tests.
+build-program: setup
+	@cmake -S . -B build $(CMAKE_FLAGS) $(WERROR_FLAG) >/dev/null
+	@cmake --build build -j $(JOBS) --target graceful-trees
+
+run: build-program
 	@scripts/run.sh build/graceful-trees
 
 build-asan: setup

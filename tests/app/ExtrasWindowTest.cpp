@@ -1,11 +1,14 @@
 #include <QAction>
+#include <QInputDialog>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "WindowHarness.h"
 #include "app/VertexNumbers.h"
+#include "check/CheckDrawing.h"
 #include "tree/Connectivity.h"
+#include "tree/LayoutClearance.h"
 
 TEST_F(WindowTest, VertexNumbersStandOutsideTheCircleAndLeaveThePictureAlone) {
   Confirm("1 2\n2 3\n3 4\n4 5\n5 6");
@@ -34,24 +37,52 @@ TEST_F(WindowTest, VertexNumbersStandOutsideTheCircleAndLeaveThePictureAlone) {
   EXPECT_EQ(Picture("g")->Image(), before);
 }
 
-TEST_F(WindowTest, VertexNumbersKeepOffThePromptAndTheButtons) {
-  QAction* numbers = Command(form.get(), "vertexNumbers");
-  numbers->trigger();
+TEST_F(WindowTest, EveryVertexNumberBelongsToItsDiscAndKeepsClearOfTextsAndSquares) {
+  Command(form.get(), "vertexNumbers")->trigger();
   auto* layer = Find<VertexNumbers>("vertexNumbers");
-  for (int n : {15, 18, 20}) {
-    std::string path;
-    for (int v = 1; v < n; ++v) path += std::to_string(v) + " " + std::to_string(v + 1) + "\n";
-    Confirm(path);
-    ASSERT_EQ(layer->Numbers().size(), static_cast<std::size_t>(n));
-    for (const VertexNumbers::Number& number : layer->Numbers()) {
-      const QSize size = VertexNumbers::TextSize(number.vertex);
-      // The number's text in window coordinates; the tree picture sits at (88, 8).
-      const QRect text(88 + number.x - size.width() / 2, 8 + number.y - size.height() / 2, size.width(),
-                       size.height());
-      for (QWidget* fixed :
-           std::initializer_list<QWidget*>{Label(5), Label(2), Button(8), Button(9), Button(2)})
-        EXPECT_FALSE(text.intersects(fixed->geometry()))
-            << n << " " << number.vertex << " " << fixed->objectName().toStdString();
+  for (bool treeShaped : {false, true}) {
+    if (treeShaped) Command(form.get(), "treeDrawing")->trigger();
+    for (int n = 2; n <= MaxVertices; ++n) {
+      std::string path, star, heap;
+      std::vector<std::string> filling;
+      for (int v = 2; v <= n; ++v) {
+        path += std::to_string(v - 1) + " " + std::to_string(v) + "\n";
+        star += "1 " + std::to_string(v) + "\n";
+        heap += std::to_string(v / 2) + " " + std::to_string(v) + "\n";
+      }
+      for (int v = 1; v <= n; ++v) filling.push_back(std::to_string(v));
+      for (const std::string& tree : {path, star, heap}) {
+        Confirm(tree);
+        Fill(filling);
+        PressEnterIn(1);  // checked: the value squares stand on the edges
+        const ProgramState& s = form->State();
+        const VertexLayout layout = s.TreeShaped ? s.TreeShape : CircleLayout(s.Circle, n);
+        // Window coordinates; the tree picture sits at (88, 8).
+        std::vector<QRect> keepOut;
+        for (QWidget* fixed :
+             std::initializer_list<QWidget*>{Label(5), Label(2), Button(8), Button(9), Button(2)})
+          keepOut.push_back(fixed->geometry());
+        for (const Rect& r : EdgeValueSquares(layout, s.TreeEdges()))
+          keepOut.push_back(
+              QRect(QPoint(88 + r.left, 8 + r.top), QPoint(88 + r.right - 1, 8 + r.bottom - 1)));
+        ASSERT_EQ(layer->Numbers().size(), static_cast<std::size_t>(n));
+        for (const VertexNumbers::Number& number : layer->Numbers()) {
+          const std::string where =
+              (treeShaped ? "tree " : "circle ") + tree + " vertex " + std::to_string(number.vertex);
+          const QSize size = VertexNumbers::TextSize(number.vertex);
+          const QRect text(88 + number.x - size.width() / 2, 8 + number.y - size.height() / 2, size.width(),
+                           size.height());
+          for (const QRect& fixed : keepOut)
+            EXPECT_FALSE(text.adjusted(-5, -5, 5, 5).intersects(fixed)) << where;
+          const Rect picture{text.left() - 88, text.top() - 8, text.right() + 1 - 88, text.bottom() + 1 - 8};
+          const double own = DistanceToRect(layout.points[number.vertex], picture);
+          for (int w = 1; w <= n; ++w) {
+            if (w == number.vertex) continue;
+            EXPECT_LT(own, DistanceToRect(layout.points[w], picture)) << where << " " << w;
+          }
+        }
+        if (HasFailure()) return;
+      }
     }
   }
 }
@@ -123,4 +154,22 @@ TEST_F(WindowTest, ExtraCommandsAreOfferedExactlyWhenTheyMakeSense) {
   });
   random->trigger();
   EXPECT_GE(width, titleWidth + 160);  // beside the title bar's icon and buttons; Qt's own 200 px are not
+
+  // A count out of range is refused in words and asked for again, never quietly replaced.
+  QStringList asked;
+  auto answer = [&](const QString& text) {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    asked << dialog->textValue();
+    dialog->setTextValue(text);
+    dialog->accept();
+  };
+  QTimer::singleShot(0, form.get(), [&] {
+    answer("25");
+    QTimer::singleShot(0, form.get(), [&] { answer("7"); });
+  });
+  random->trigger();
+  EXPECT_EQ(LastBox(), "Strom môže mať 2 až 20 vrcholov; „25“ sa nedá použiť.");
+  EXPECT_EQ(asked, QStringList({"10", "25"}));      // the refused answer stays to be mended
+  EXPECT_EQ(Memo()->toPlainText().count('\n'), 5);  // a tree of 7 vertices, typed for confirming
 }

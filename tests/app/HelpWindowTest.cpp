@@ -1,3 +1,6 @@
+#include <QTemporaryDir>
+#include <functional>
+
 #include "WindowHarness.h"
 #include "search/NextLabeling.h"
 
@@ -90,4 +93,88 @@ TEST_F(WindowTest, NextLabelingStepsThroughEveryLabelingInOrder) {
                                 ? "Toto ohodnotenie súhlasí s vyplnením grafu."
                                 : "Od vyplnenia sa líši v 1 vrchole.");
   EXPECT_EQ(form->State().SolutionCount, 1);
+}
+
+namespace {
+
+// What the Parts' controls show: hidden or not, enabled or not, the default button and Button3's text.
+std::vector<std::string> PartsControls(WindowTest& test, TForm1& form) {
+  std::vector<std::string> shown;
+  for (const char* name : {"Memo1", "Button1", "Button2", "Button3", "Button4", "Button5", "Button6",
+                           "Button7", "Button8", "Button9"}) {
+    auto* control = form.findChild<QWidget*>(name);
+    shown.push_back(std::string(name) + (control->isHidden() ? " hidden" : " shown") +
+                    (control->isEnabled() ? " enabled" : " disabled"));
+  }
+  auto* button2 = form.findChild<QPushButton*>("Button2");
+  shown.push_back(button2->isDefault() ? "Button2 default" : "Button2 not default");
+  shown.push_back(form.findChild<QPushButton*>("Button3")->text().toStdString());
+  static_cast<void>(test);
+  return shown;
+}
+
+}  // namespace
+
+TEST_F(WindowTest, HelpAndWorksheetsLeaveThePartsControlsAndTheCheckedLabelsAsTheyWere) {
+  const QTemporaryDir dir;
+  const QString sheet = dir.filePath("list.pdf");
+  // After leaf removal, and while editing: a worksheet gives nothing back that the phase took.
+  Confirm("1 2\n2 3\n3 4\n4 5");
+  Fill({"1", "5", "2", "4", "3"});
+  PressEnterIn(1);
+  Click(Button(7));
+  std::vector<std::string> before = PartsControls(*this, *form);
+  ASSERT_TRUE(form->Paper().WriteWorksheetTo(sheet, 1, 4));
+  EXPECT_EQ(PartsControls(*this, *form), before) << "after leaf removal";
+  ClickMemo();
+  before = PartsControls(*this, *form);
+  ASSERT_TRUE(form->Paper().WriteWorksheetTo(sheet, 1, 4));
+  EXPECT_EQ(PartsControls(*this, *form), before) << "while editing";
+
+  // After Dozadu and a search, a hint only speaks, and F3, F4 and F5 keep the labels of the last
+  // check, from which leaf removal draws its table.
+  Confirm("1 2\n2 3\n3 4\n4 5");
+  Fill({"1", "5", "2", "4", "3"});
+  PressEnterIn(1);
+  Fill({"2"});
+  PressEnterIn(1);
+  Click(Button(8));
+  ASSERT_TRUE(Button(7)->isEnabled());
+  Click(Button(3));
+  const Labels checked = form->State().BoxLabels;
+  Fill({"3", "", "", "", ""});
+  before = PartsControls(*this, *form);
+  Press(Qt::Key_F4);
+  EXPECT_EQ(PartsControls(*this, *form), before) << "a hint";
+  for (Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5}) {
+    Press(key);
+    EXPECT_EQ(form->State().BoxLabels, checked) << key;
+  }
+}
+
+TEST_F(WindowTest, AHintGoesAsSoonAsWhatItSpeaksOfChanges) {
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"clearing the boxes", [&] { Click(Button(6)); }},
+      {"emptying a box", [&] { Box(1)->clear(); }},
+      {"leaf removal", [&] { Click(Button(7)); }},
+      {"a new confirmation", [&] { Click(Button(1)); }},
+      {"retyping the edge box", [&] { Memo()->setPlainText("1 2\n2 3"); }},
+  };
+  for (const auto& [what, change] : changes) {
+    Confirm("1 2\n2 3\n3 4\n4 5");
+    Fill({"1", "5", "2", "4", "3"});
+    PressEnterIn(1);
+    Box(1)->setFocus();
+    Press(Qt::Key_F4);
+    ASSERT_EQ(Text(Label(1)), "Ohodnotenie je graciózne.") << what;
+    change();
+    EXPECT_EQ(Text(Label(1)), "") << what;
+    EXPECT_EQ(Text(Label(6)), "") << what;
+  }
+  // The Parts' own texts keep following their own rules.
+  Confirm("1 2\n2 3");
+  Click(Button(6));
+  Click(Button(3));
+  Box(1)->setText("3");
+  EXPECT_EQ(Text(Label(1)), "Graf má 4 graciózne ohodnotenia,");
 }

@@ -107,6 +107,28 @@ TEST_F(WindowTest, EveryProposalCanBeReadInFullAboveButton5) {
   }
 }
 
+TEST_F(WindowTest, ReleasingButton4NeverBringsBackTheTableOfAnotherTree) {
+  Confirm("1 2\n2 3\n3 4\n4 5\n5 6\n6 7");
+  Fill({"1", "2", "3", "4", "5", "6", "7"});
+  PressEnterIn(1);
+  Confirm("1 2\n2 3\n3 4");
+  Click(Button(6));
+  Click(Button(3));
+  QTest::mousePress(Button(4), Qt::LeftButton);
+  QTest::mouseRelease(Button(4), Qt::LeftButton);
+  // No check of this tree yet: the table is as at start, empty, not the 7 x 7 one.
+  EXPECT_TRUE(Picture("tab")->isVisible());
+  EXPECT_FALSE(Picture("tab")->HasPicture());
+  // Once this tree is checked, its own table comes back.
+  Fill({"2", "3", "1", "4"});
+  PressEnterIn(1);
+  Click(Button(6));
+  Click(Button(3));
+  QTest::mousePress(Button(4), Qt::LeftButton);
+  QTest::mouseRelease(Button(4), Qt::LeftButton);
+  EXPECT_EQ(Pixel("tab", 107, 142), RgbBlack);  // edge 1-2, labels 2 and 3: column 2, row 3
+}
+
 TEST_F(WindowTest, ARightPressOnButton4OpensNoMenuAndEveryHoldEnds) {
   Confirm("1 2\n2 3");
   Click(Button(3));

@@ -53,14 +53,46 @@ TEST_F(WindowTest, ZoomScalesEveryControlAndRedrawsThePicturesSharp) {
   }
   EXPECT_EQ(Picture("g")->Image(), designTree);
   EXPECT_EQ(Box(2)->geometry(), designBox2);
+}
 
-  // At every step the longest status texts stay inside the window.
-  Fill({"1", "2"});
+TEST_F(WindowTest, AtEveryZoomTheLongestStatusTextsStayInTheirColumnAboveTheButtons) {
+  std::string path;
+  std::vector<std::string> identity;
+  for (int v = 1; v <= MaxVertices; ++v) {
+    if (v > 1) path += std::to_string(v - 1) + " " + std::to_string(v) + "\n";
+    identity.push_back(std::to_string(v));
+  }
+  // Read one under the other within x 600..849, wrapped between words, clear of what lies below.
+  auto inColumn = [&](int percent, const std::string& what) {
+    const double z = percent / 100.0;
+    auto scaled = [z](int v) { return static_cast<int>(std::lround(v * z)); };
+    int bottom = 0;
+    for (int k : {1, 6, 4, 7, 8}) {
+      if (Label(k)->text().isEmpty()) continue;
+      const QRect r = Label(k)->geometry();
+      EXPECT_GE(r.left(), scaled(600)) << what << " " << percent << " Label" << k;
+      EXPECT_LE(r.right(), scaled(849) + 1) << what << " " << percent << " Label" << k;
+      EXPECT_GE(r.top(), bottom) << what << " " << percent << " Label" << k;
+      EXPECT_EQ(r.height(), Label(k)->sizeHint().height()) << what << " " << percent << " Label" << k;
+      bottom = r.bottom();
+    }
+    const int below = Button(5)->isVisible() ? Button(5)->geometry().top() : Picture("tab")->geometry().top();
+    EXPECT_LT(bottom, below) << what << " " << percent;
+  };
   for (int percent : WindowZoom::Steps()) {
     ZoomTo(*form, percent);
+    Confirm(path);
+    Fill(identity);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+    ASSERT_TRUE(Text(Label(6)).find("vo vrcholoch") != std::string::npos) << Text(Label(6));
+    inColumn(percent, "the boxes to change");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
-    for (int k : {1, 4, 6, 7, 8})
-      EXPECT_LE(Label(k)->geometry().right(), form->width() - 1) << percent << " " << k;
+    inColumn(percent, "the closest proposal");
+    Confirm("1 2\n2 3\n3 1\n4 5");
+    Click(Button(6));
+    Click(Button(3));
+    ASSERT_EQ(Text(Label(6)), "Graf nie je strom: obsahuje cyklus a nie je súvislý.");
+    inColumn(percent, "a graph that is no tree");
   }
 }
 
@@ -102,6 +134,7 @@ TEST_F(WindowTest, AtStartTheWindowFitsASmallScreen) {
   form->show();
   EXPECT_EQ(form->ZoomPercent(), 67);
   EXPECT_TRUE(form->screen()->availableGeometry().contains(form->frameGeometry()));
+  EXPECT_EQ(WindowSettings().ZoomPercent(), 200);  // the user's choice, for a larger screen
 }
 
 TEST_F(WindowTest, DrawingAsATreeRedrawsInPlaceAndTheCircleComesBackToThePixel) {
