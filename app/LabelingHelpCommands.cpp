@@ -8,10 +8,14 @@
 #include "search/NextLabeling.h"
 #include "tree/Connectivity.h"
 
+std::optional<Labels> LabelingHelpCommands::FillingIfOffered(bool offered) {
+  if (!offered) return std::nullopt;
+  return window_.ReadFilling();
+}
+
 void LabelingHelpCommands::ProposeClosest() {
   const ProgramState& state = window_.State();
-  if (!state.SearchOffered()) return;
-  const std::optional<Labels> filling = window_.ReadFilling();
+  const std::optional<Labels> filling = FillingIfOffered(state.SearchOffered());
   if (!filling) return;
   const int n = state.VertexCount;
   window_.ShowNotice({texts::ClosestWaitingText});
@@ -32,8 +36,7 @@ void LabelingHelpCommands::ProposeClosest() {
 
 void LabelingHelpCommands::GiveHint() {
   const ProgramState& state = window_.State();
-  if (!state.SearchOffered()) return;
-  const std::optional<Labels> filling = window_.ReadFilling();
+  const std::optional<Labels> filling = FillingIfOffered(state.SearchOffered());
   if (!filling) return;
   const int n = state.VertexCount;
   window_.ShowNotice({texts::HintWaitingText});
@@ -72,8 +75,7 @@ bool LabelingHelpCommands::NextLabelingOffered(const ProgramState& state) {
 
 void LabelingHelpCommands::ShowNextLabeling() {
   const ProgramState& state = window_.State();
-  if (!NextLabelingOffered(state)) return;
-  const std::optional<Labels> filling = window_.ReadFilling();
+  const std::optional<Labels> filling = FillingIfOffered(NextLabelingOffered(state));
   if (!filling) return;
   const int n = state.VertexCount;
   const Labels shown = *state.ShownProposal;

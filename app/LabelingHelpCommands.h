@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include "tree/TreeModel.h"
+
 class ExerciseWindow;
 struct ProgramState;
 
@@ -17,5 +21,9 @@ class LabelingHelpCommands {
   static bool NextLabelingOffered(const ProgramState& state);
 
  private:
+  // The filling, read and validated, for a command that is offered now; nullopt otherwise or after
+  // the check's message.
+  std::optional<Labels> FillingIfOffered(bool offered);
+
   ExerciseWindow& window_;
 };

@@ -98,7 +98,7 @@ TEST_F(WindowTest, NextLabelingStepsThroughEveryLabelingInOrder) {
 namespace {
 
 // What the Parts' controls show: hidden or not, enabled or not, the default button and Button3's text.
-std::vector<std::string> PartsControls(WindowTest& test, TForm1& form) {
+std::vector<std::string> PartsControls(TForm1& form) {
   std::vector<std::string> shown;
   for (const char* name : {"Memo1", "Button1", "Button2", "Button3", "Button4", "Button5", "Button6",
                            "Button7", "Button8", "Button9"}) {
@@ -109,7 +109,6 @@ std::vector<std::string> PartsControls(WindowTest& test, TForm1& form) {
   auto* button2 = form.findChild<QPushButton*>("Button2");
   shown.push_back(button2->isDefault() ? "Button2 default" : "Button2 not default");
   shown.push_back(form.findChild<QPushButton*>("Button3")->text().toStdString());
-  static_cast<void>(test);
   return shown;
 }
 
@@ -123,29 +122,30 @@ TEST_F(WindowTest, HelpAndWorksheetsLeaveThePartsControlsAndTheCheckedLabelsAsTh
   Fill({"1", "5", "2", "4", "3"});
   PressEnterIn(1);
   Click(Button(7));
-  std::vector<std::string> before = PartsControls(*this, *form);
+  std::vector<std::string> before = PartsControls(*form);
   ASSERT_TRUE(form->Paper().WriteWorksheetTo(sheet, 1, 4));
-  EXPECT_EQ(PartsControls(*this, *form), before) << "after leaf removal";
+  EXPECT_EQ(PartsControls(*form), before) << "after leaf removal";
   ClickMemo();
-  before = PartsControls(*this, *form);
+  before = PartsControls(*form);
   ASSERT_TRUE(form->Paper().WriteWorksheetTo(sheet, 1, 4));
-  EXPECT_EQ(PartsControls(*this, *form), before) << "while editing";
+  EXPECT_EQ(PartsControls(*form), before) << "while editing";
 
   // After Dozadu and a search, a hint only speaks, and F3, F4 and F5 keep the labels of the last
   // check, from which leaf removal draws its table.
-  Confirm("1 2\n2 3\n3 4\n4 5");
-  Fill({"1", "5", "2", "4", "3"});
+  // (A snapshot offers leaf removal even on one edge, where a check would not.)
+  Confirm("1 2");
+  Fill({"1", "2"});
   PressEnterIn(1);
-  Fill({"2"});
+  Fill({"2", ""});
   PressEnterIn(1);
   Click(Button(8));
   ASSERT_TRUE(Button(7)->isEnabled());
   Click(Button(3));
   const Labels checked = form->State().BoxLabels;
-  Fill({"3", "", "", "", ""});
-  before = PartsControls(*this, *form);
+  Fill({"", "1"});
+  before = PartsControls(*form);
   Press(Qt::Key_F4);
-  EXPECT_EQ(PartsControls(*this, *form), before) << "a hint";
+  EXPECT_EQ(PartsControls(*form), before) << "a hint";
   for (Qt::Key key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5}) {
     Press(key);
     EXPECT_EQ(form->State().BoxLabels, checked) << key;
