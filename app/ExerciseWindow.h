@@ -9,6 +9,7 @@
 #include "search/Proposal.h"
 #include "tree/VertexLayout.h"
 
+class CommandTable;
 class QImage;
 class QWidget;
 struct ExercisePage;
@@ -67,6 +68,10 @@ class ExerciseWindow {
   // Writes a number into a vertex box; gives a vertex box the focus, its text selected or not.
   virtual void PutIntoBox(int vertex, const std::string& text) = 0;
   virtual void FocusBox(int vertex, bool selectText) = 0;
+  // Marks these boxes (and no others) on the tree; BoxMark::None takes every mark away.
+  virtual void MarkBoxes(const std::vector<int>& vertices, BoxMark mark) = 0;
+  // The commands with their texts and keys, for the help.
+  virtual const CommandTable& Commands() const = 0;
 
   // The view: the tree drawing, the vertex numbers and the zoom, applied to the controls.
   virtual void SetTreeShaped(bool on) = 0;

@@ -55,15 +55,18 @@ void LabelingHelpCommands::GiveHint() {
       window_.ShowNotice({lines.first, IsConnected(n, state.TreeEdges()) ? "" : texts::NotATreeText});
       return;
     case HintKind::Change:
+      window_.MarkBoxes(hint->changes, BoxMark::Change);
       window_.FocusBox(hint->changes.front(), true);
       break;
     case HintKind::Forced:
     case HintKind::Possible:
       // The number goes in first: a change of the filling ends the notice about the old one.
       window_.PutIntoBox(hint->vertex, std::to_string(hint->label));
+      window_.MarkBoxes({hint->vertex}, BoxMark::Take);
       window_.FocusBox(hint->vertex, false);
       break;
     case HintKind::Graceful:
+      window_.MarkBoxes({}, BoxMark::None);
       break;
   }
   window_.ShowNotice({lines.first, lines.second});

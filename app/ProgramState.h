@@ -11,6 +11,9 @@
 #include "tree/TreeModel.h"
 #include "tree/VertexLayout.h"
 
+// A hint's mark on a vertex box: the number there must change, or the number the hint put there.
+enum class BoxMark { None, Change, Take };
+
 // Everything the program knows. Zero at start, never saved. The window derives its controls from
 // this and never reads its state back from them.
 struct ProgramState {
@@ -59,6 +62,11 @@ struct ProgramState {
   // Whether the status texts are a command's notice about the filling, which goes as soon as the
   // filling or the tree changes.
   bool NoticeShown = false;
+  // Whether the sentence about the last check stands in the status column.
+  bool VerdictShown = false;
+  // The hint's marks on the boxes (index 1..20); they stay until the next check, a change of the
+  // tree or clearing the boxes.
+  std::array<BoxMark, MaxVertices + 1> BoxMarks{};
 
   // The trees of the file opened last, and which of them is in the edge box.
   struct TreeSet {

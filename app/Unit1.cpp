@@ -20,6 +20,7 @@
 #include "app/WindowTexts.h"
 #include "check/CheckDrawing.h"
 #include "check/LabelCheck.h"
+#include "check/Verdict.h"
 #include "leaves/LeafRemoval.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
@@ -162,6 +163,7 @@ void TForm1::Memo1Enter() {
   memo1EnterRan_ = true;
   EnterPhase(WindowPhase::Editing);
   ClearStatusLabels();
+  HideVerdict();
   SetLabelText(Label5, "");
 }
 
@@ -180,6 +182,8 @@ void TForm1::Button1Click() {
     return;
   }
   DropNotice();
+  HideVerdict();
+  MarkBoxes({}, BoxMark::None);
   StoreTreeModel(state_, *parsed.list);
   state_.LabelingsStored = false;
   const int n = state_.VertexCount;
@@ -196,6 +200,7 @@ void TForm1::Button1Click() {
   state_.Drawn = {{}, state_.TreeEdges(), std::nullopt};
   for (int v = 1; v <= n; ++v) state_.Drawn.vertices.push_back(v);
   DrawTreeOutline(g->Surface(), CurrentLayout(), state_.Drawn.vertices, state_.Drawn.edges);
+  DescribeTree(TreeDescription(n, state_.TreeEdges()));
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
   PlaceBoxes(PlaceVertexBoxes(CurrentLayout(), {TreePictureOrigin.x(), TreePictureOrigin.y()}));
   state_.Fillings.Restart();
@@ -206,6 +211,8 @@ void TForm1::Button6Click() {
   FocusControl(boxes_[1]);
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->clear();
   DropNotice();
+  HideVerdict();
+  MarkBoxes({}, BoxMark::None);
 }
 
 bool TForm1::ReadAndValidateFilling(Labels& into) {
@@ -227,10 +234,14 @@ void TForm1::ShowCheckedFilling(const Labels& labels, bool leafRemoval) {
   // The numbers keep clear of the value squares just drawn.
   ShowVertexNumbers();
   DrawCheckTable(tab->Surface(), state_.VertexCount, state_.TreeEdges(), labels);
+  DescribeTree(EdgeValuesDescription(state_.TreeEdges(), labels));
+  tab->setAccessibleDescription(Q(CoveredValuesDescription(state_.VertexCount, state_.TreeEdges(), labels)));
   state_.CheckTableOfTree = true;
   EnterPhase(WindowPhase::Checked, leafRemoval);
   ShowCheckTable(true);
   ClearStatusLabels();
+  MarkBoxes({}, BoxMark::None);
+  ShowVerdict(labels);
 }
 
 void TForm1::Button2Click() {
@@ -305,6 +316,8 @@ void TForm1::ShowNoLabelingOf(bool searchEnded) {
 void TForm1::OfferProposal(const Labels& labels, bool searchEnded) {
   state_.ShownProposal = labels;
   DrawCheckTable(tabid->Surface(), state_.VertexCount, state_.TreeEdges(), labels);
+  tabid->setAccessibleDescription(
+      Q(CoveredValuesDescription(state_.VertexCount, state_.TreeEdges(), labels)));
   EnterPhase(WindowPhase::Proposed, false, searchEnded);
 }
 
@@ -341,9 +354,13 @@ void TForm1::Button7Click() {
   state_.Drawn = {result.remainingVertices, result.remainingEdges, std::nullopt};
   DrawTreeOutline(g->Surface(), CurrentLayout(), result.remainingVertices, result.remainingEdges);
   DrawCheckTable(tab->Surface(), n, result.remainingEdges, state_.BoxLabels);
+  DescribeTree(TreeDescription(static_cast<int>(result.remainingVertices.size()), result.remainingEdges));
+  tab->setAccessibleDescription(Q(CoveredValuesDescription(n, result.remainingEdges, state_.BoxLabels)));
   state_.CheckTableOfTree = true;
   PlaceBoxes(
       VertexBoxPlacements(CurrentLayout(), {TreePictureOrigin.x(), TreePictureOrigin.y()}, result.remaining));
   DropNotice();
+  HideVerdict();
+  MarkBoxes({}, BoxMark::None);
   ReturnFocusTo(working);
 }

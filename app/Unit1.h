@@ -42,7 +42,7 @@ class TForm1 : public QWidget, public ExerciseWindow {
   TreeFileCommands& Files() { return *files_; }
   PaperCommands& Paper() { return *paper_; }
   LabelingHelpCommands& Help() { return *help_; }
-  const CommandTable& Commands() const { return *commands_; }
+  const CommandTable& Commands() const override { return *commands_; }
 
   void Memo1Enter();
   void Button1Click();
@@ -72,6 +72,7 @@ class TForm1 : public QWidget, public ExerciseWindow {
   void ShowNoLabeling() override;
   void PutIntoBox(int vertex, const std::string& text) override;
   void FocusBox(int vertex, bool selectText) override;
+  void MarkBoxes(const std::vector<int>& vertices, BoxMark mark) override;
   void SetTreeShaped(bool on) override;
   void SetVertexNumbersShown(bool on) override;
   int ApplyZoom(int percent) override;
@@ -124,6 +125,12 @@ class TForm1 : public QWidget, public ExerciseWindow {
   // Each status label at its own place, or below the one above it when that one wraps.
   void FlowStatusLabels();
   void ClearStatusLabels();
+  // The sentence about a checked filling, announced to a screen reader as it appears.
+  void ShowVerdict(const Labels& labels);
+  void HideVerdict();
+  void ApplyBoxMarks();
+  // What a screen reader says of the tree picture and a table.
+  void DescribeTree(const std::string& description);
   // A notice goes as soon as what it speaks of changes.
   void DropNotice();
   void ShowProposalSentence(const ProposalSentence& sentence);
@@ -192,6 +199,7 @@ class TForm1 : public QWidget, public ExerciseWindow {
   QLabel* Label6 = nullptr;
   QLabel* Label7 = nullptr;
   QLabel* Label8 = nullptr;
+  QLabel* verdict_ = nullptr;
   VertexNumbers* vertexNumbers_ = nullptr;
 
   std::unique_ptr<LabelingHelpCommands> help_;

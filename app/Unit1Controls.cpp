@@ -74,6 +74,7 @@ void TForm1::CreateEdgeInput() {
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setTabChangesFocus(true);
+  Memo1->setAccessibleName(Q(texts::EdgeBoxName));
   Memo1->installEventFilter(this);
   Memo1->viewport()->installEventFilter(this);
 }
@@ -84,6 +85,7 @@ void TForm1::CreateVertexBoxes() {
     box->setObjectName(QString("e%1").arg(k, 2, 10, QChar('0')));
     zoom_.Place(box, {200 + 8 * (k - 1), 224 + 8 * (k - 1), VertexBoxSize, VertexBoxSize});
     box->setMaxLength(2);
+    box->setAccessibleName(Q(texts::VertexBoxName(k)));
     box->setTextMargins(0, 0, 0, 0);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, BoxYellow);
@@ -141,6 +143,9 @@ void TForm1::CreatePictures() {
   tabid->setObjectName("tabid");
   zoom_.Place(tabid, {598, 217, 250, 250});
   tabid->hide();
+  g->setAccessibleName(Q(texts::TreePictureName));
+  tab->setAccessibleName(Q(texts::CheckTableName));
+  tabid->setAccessibleName(Q(texts::ProposalTableName));
   // The picture lies under the controls placed over it.
   g->lower();
 }
@@ -167,6 +172,8 @@ void TForm1::CreateLabels() {
   zoom_.Place(Label3, {8, 8, 73, 13});
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   for (QLabel* label : {Label1, Label4, Label6, Label7, Label8}) SetLabelText(label, "");
+  // The sentence about a check stands where the search's first status line would.
+  verdict_ = make("verdict", 600, 45, true, "");
   Label2->raise();
   Label5->raise();
 }

@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include "app/WindowTexts.h"
 #include "check/CheckDrawing.h"
 #include "check/LabelCheck.h"
+#include "check/Verdict.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureExport.h"
 #include "platform/PrintedPages.h"
@@ -65,9 +68,29 @@ void TForm1::SetOpenSet(ProgramState::TreeSet set) {
 }
 
 void TForm1::SetLabelText(QLabel* label, const std::string& text) {
+  // A status text of a search, a proposal or a notice takes the verdict's place.
+  const bool statusColumn =
+      label == Label1 || label == Label4 || label == Label6 || label == Label7 || label == Label8;
+  if (statusColumn && !text.empty()) HideVerdict();
   label->setText(Q(WrappedStatusText(label, text)));
   label->adjustSize();
 }
+
+void TForm1::ShowVerdict(const Labels& labels) {
+  SetLabelText(verdict_, CheckVerdict(state_.VertexCount, state_.TreeEdges(), labels));
+  state_.VerdictShown = true;
+  // Read out as it appears, as a live region is.
+  QAccessibleEvent changed(verdict_, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
+}
+
+void TForm1::HideVerdict() {
+  if (!state_.VerdictShown) return;
+  state_.VerdictShown = false;
+  SetLabelText(verdict_, "");
+}
+
+void TForm1::DescribeTree(const std::string& description) { g->setAccessibleDescription(Q(description)); }
 
 std::string TForm1::WrappedStatusText(const QLabel* label, const std::string& text) const {
   // Only the status column wraps; the labels over the tree picture keep their one line.
@@ -155,6 +178,31 @@ void TForm1::ShowNoLabeling() {
 }
 
 void TForm1::PutIntoBox(int vertex, const std::string& text) { boxes_[vertex]->setText(Q(text)); }
+
+void TForm1::MarkBoxes(const std::vector<int>& vertices, BoxMark mark) {
+  state_.BoxMarks.fill(BoxMark::None);
+  for (int v : vertices) {
+    if (v >= 1 && v <= MaxVertices) state_.BoxMarks[v] = mark;
+  }
+  ApplyBoxMarks();
+}
+
+void TForm1::ApplyBoxMarks() {
+  // On the boxes themselves, never in the tree picture: the number's colour, and words for a screen
+  // reader.
+  for (int k = 1; k <= MaxVertices; ++k) {
+    const BoxMark mark = state_.BoxMarks[k];
+    QPalette palette = boxes_[k]->palette();
+    palette.setColor(QPalette::Text, mark == BoxMark::Change ? QColor(Qt::red)
+                                     : mark == BoxMark::Take
+                                         ? QColor(0, 128, 0)
+                                         : QApplication::palette(boxes_[k]).color(QPalette::Text));
+    boxes_[k]->setPalette(palette);
+    boxes_[k]->setAccessibleDescription(mark == BoxMark::Change ? Q(texts::ChangeMarkDescription)
+                                        : mark == BoxMark::Take ? Q(texts::TakeMarkDescription)
+                                                                : QString());
+  }
+}
 
 void TForm1::FocusBox(int vertex, bool selectText) {
   FocusControl(boxes_[vertex]);

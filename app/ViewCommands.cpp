@@ -1,6 +1,8 @@
 #include "app/ViewCommands.h"
 
+#include "app/CommandTable.h"
 #include "app/ExerciseWindow.h"
+#include "app/HelpWindow.h"
 #include "app/QtText.h"
 #include "app/WindowSettings.h"
 #include "app/WindowTexts.h"
@@ -50,3 +52,12 @@ bool ViewCommands::CanZoomOut() const {
 void ViewCommands::ShowAbout() {
   MessageBoxes::ShowMessage(window_.DialogParent(), Q(texts::AboutText(ProgramVersion().toStdString())));
 }
+
+void ViewCommands::ShowHelp() {
+  if (!help_) help_ = new HelpWindow(window_.DialogParent(), window_.Commands().Rows());
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+HelpWindow* ViewCommands::Help() const { return help_; }

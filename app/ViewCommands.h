@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointer>
+
+class HelpWindow;
 class ExerciseWindow;
 class WindowSettings;
 
@@ -19,10 +22,14 @@ class ViewCommands {
   bool CanZoomIn() const;
   bool CanZoomOut() const;
   void ShowAbout();
+  // "Pomocník": one help window, opened or brought to the front.
+  void ShowHelp();
+  HelpWindow* Help() const;
 
  private:
   void Zoom(int percent);
 
   ExerciseWindow& window_;
   WindowSettings& settings_;
+  QPointer<HelpWindow> help_;
 };

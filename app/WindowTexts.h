@@ -96,6 +96,15 @@ inline std::string AboutText(const std::string& version) {
          "ponuke pravého tlačidla myši.\n\nLicencia MIT.";
 }
 
+inline const std::string EdgeBoxName = "Hrany grafu";
+inline std::string VertexBoxName(int k) { return "Vrchol " + std::to_string(k); }
+inline const std::string TreePictureName = "Obrázok stromu";
+inline const std::string CheckTableName = "Tabuľka dvojíc čísel";
+inline const std::string ProposalTableName = "Tabuľka navrhovaného riešenia";
+inline const std::string ChangeMarkDescription = "Rada: toto číslo treba zmeniť.";
+inline const std::string TakeMarkDescription = "Rada: toto číslo sem patrí.";
+inline const std::string HelpCommand = "Pomocník";
+
 inline std::string VertexHint(int k) { return "vrchol č. " + std::to_string(k); }
 
 }  // namespace texts

@@ -8,6 +8,7 @@
 #include "search/GracefulSearch.h"
 #include "search/OrderedSearch.h"
 #include "search/Proposal.h"
+#include "tree/NumberList.h"
 
 namespace {
 
@@ -40,15 +41,6 @@ int FirstCertainVertex(int n, const std::vector<Edge>& edges, const Labels& fill
     }
   }
   return 0;
-}
-
-std::string VertexList(const std::vector<int>& vertices) {
-  std::string text;
-  for (std::size_t k = 0; k < vertices.size(); ++k) {
-    if (k > 0) text += k + 1 == vertices.size() ? " a " : ", ";
-    text += std::to_string(vertices[k]);
-  }
-  return text;
 }
 
 }  // namespace
@@ -93,7 +85,7 @@ HintLines HintTexts(const Hint& hint) {
       const char* numbers = count == 1 ? " číslo" : count <= 4 ? " čísla" : " čísel";
       const char* where = count == 1 ? ": vo vrchole " : ": vo vrcholoch ";
       return {CannotCompleteText,
-              "Stačí zmeniť " + std::to_string(count) + numbers + where + VertexList(hint.changes) + "."};
+              "Stačí zmeniť " + std::to_string(count) + numbers + where + NumberList(hint.changes) + "."};
     }
     case HintKind::Graceful:
       return {GracefulFillingText, ""};

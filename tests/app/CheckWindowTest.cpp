@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QTimer>
 
 #include "WindowHarness.h"
@@ -27,6 +28,9 @@ TEST_F(WindowTest, CheckDrawsSquaresAndTableAndOffersTheNextCommands) {
   EXPECT_FALSE(Button(8)->isEnabled());
   EXPECT_FALSE(Button(9)->isEnabled());
   EXPECT_EQ(form->State().Fillings.HistoryPos, 1);
+  // The squares in words, where the status texts stand; the Parts' own labels stay empty.
+  EXPECT_EQ(Text(Find<QLabel>("verdict")), "Graciózne ohodnotenie: hodnoty hrán sú 1 až 3, každá raz.");
+  for (int k : {1, 4, 6, 7, 8}) EXPECT_EQ(Text(Label(k)), "") << k;
 
   // A repeated value is red, an edge with an empty end blue.
   Fill({"1", "2", "", "3"});
@@ -35,6 +39,38 @@ TEST_F(WindowTest, CheckDrawsSquaresAndTableAndOffersTheNextCommands) {
   EXPECT_EQ(Pixel("g", 243, 157), RgbRed);
   EXPECT_EQ(Pixel("g", 343, 157), RgbRed);
   EXPECT_TRUE(Button(8)->isEnabled());
+  EXPECT_EQ(Text(Find<QLabel>("verdict")), "Hodnota 1 sa už opakuje. (F4:\u00a0poradiť)");
+  // It goes with the check table: with a search's texts, and when the edge box is entered.
+  Click(Button(3));
+  EXPECT_EQ(Text(Find<QLabel>("verdict")), "");
+  Click(Button(2));
+  ClickMemo();
+  EXPECT_EQ(Text(Find<QLabel>("verdict")), "");
+}
+
+TEST_F(WindowTest, AScreenReaderHearsTheBoxesThePicturesAndTheVerdict) {
+  auto name = [](QObject* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).toStdString();
+  };
+  auto description = [](QObject* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description).toStdString();
+  };
+  EXPECT_EQ(name(Memo()), "Hrany grafu");
+  EXPECT_EQ(name(Box(1)), "Vrchol 1");
+  EXPECT_EQ(name(Box(20)), "Vrchol 20");
+  EXPECT_EQ(name(Button(3)), "Hľadať a navrhnúť riešenie");
+  Confirm(PathOf4);
+  EXPECT_EQ(description(Picture("g")), "Strom s 4 vrcholmi, hrany: 1–3, 2–4, 1–2.");
+  Fill({"1", "2", "", "3"});
+  PressEnterIn(1);
+  EXPECT_EQ(name(Find<QLabel>("verdict")), "Hodnota 1 sa už opakuje. (F4:\u00a0poradiť)");
+  EXPECT_EQ(description(Picture("g")),
+            "Hrana 1–3: hodnota ešte nie je známa. Hrana 2–4: hodnota 1, opakuje sa. Hrana 1–2: hodnota 1, "
+            "opakuje sa.");
+  EXPECT_EQ(description(Picture("tab")), "Tabuľka dvojíc čísel: pokryté hodnoty 1; nepokryté 2 a 3.");
+  Click(Button(6));
+  Click(Button(3));
+  EXPECT_EQ(description(Picture("tabid")), "Tabuľka dvojíc čísel: pokryté sú všetky hodnoty 1 až 3.");
 }
 
 TEST_F(WindowTest, RejectedFillingsShowTheFirstFaultAndStoreNothing) {
@@ -84,6 +120,7 @@ TEST_F(WindowTest, BackAndForwardShowStoredFillingsAsChecked) {
   EXPECT_FALSE(Button(8)->isEnabled());
   EXPECT_TRUE(Button(9)->isEnabled());
   EXPECT_EQ(Picture("tab")->Image(), firstTable);
+  EXPECT_EQ(Text(Find<QLabel>("verdict")), "Zatiaľ bez chyby; chýbajú 3 čísla. (F4:\u00a0poradiť)");
   Click(Button(9));
   EXPECT_EQ(Box(4)->text(), "3");
   EXPECT_TRUE(Button(8)->isEnabled() && Button(9)->isEnabled());

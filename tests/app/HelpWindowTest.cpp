@@ -2,6 +2,8 @@
 #include <functional>
 
 #include "WindowHarness.h"
+#include "app/CommandTable.h"
+#include "app/HelpWindow.h"
 #include "search/NextLabeling.h"
 
 namespace {
@@ -18,15 +20,17 @@ TEST_F(WindowTest, AHintGivesOneNumberOrNamesTheNumbersInTheWay) {
     std::string first, second;
     int focus;
     QString focusText;
+    BoxMark mark;  // on the focused box, and on no other
   } cases[] = {
-      {{"2"}, "Vrchol 2 musí mať číslo 3,", "inak sa vyplnenie nedá dokončiť.", 2, "3"},
-      {{}, "Vrchol 1 môže mať číslo 2,", "ale nie je to jediná možnosť.", 1, "2"},
+      {{"2"}, "Vrchol 2 musí mať číslo 3,", "inak sa vyplnenie nedá dokončiť.", 2, "3", BoxMark::Take},
+      {{}, "Vrchol 1 môže mať číslo 2,", "ale nie je to jediná možnosť.", 1, "2", BoxMark::Take},
       {{"1", "2"},
        "Vyplnenie sa nedá doplniť na graciózne ohodnotenie.",
        "Stačí zmeniť 1 číslo: vo vrchole 2.",
        2,
-       "2"},
-      {{"2", "3", "1", "4"}, "Ohodnotenie je graciózne.", "", 0, ""},
+       "2",
+       BoxMark::Change},
+      {{"2", "3", "1", "4"}, "Ohodnotenie je graciózne.", "", 0, "", BoxMark::None},
   };
   for (const auto& c : cases) {
     Button(6)->click();
@@ -39,11 +43,25 @@ TEST_F(WindowTest, AHintGivesOneNumberOrNamesTheNumbersInTheWay) {
       EXPECT_EQ(QApplication::focusWidget(), Box(c.focus)) << c.first;
       EXPECT_EQ(Box(c.focus)->text(), c.focusText);
     }
+    for (int v = 1; v <= 4; ++v)
+      EXPECT_EQ(form->State().BoxMarks[v], v == c.focus ? c.mark : BoxMark::None) << c.first << " " << v;
   }
-  EXPECT_EQ(form->State().Fillings.HistoryTop, 0);  // a hint checks nothing and stores nothing
+  // Marks are the boxes' own colours, red for a number to change, green for one to take; they stay
+  // while the student mends the box and go with the next check.
+  Fill({"1", "2", "", ""});
+  Press(Qt::Key_F4);
+  EXPECT_EQ(Box(2)->palette().color(QPalette::Text), QColor(Qt::red));
+  EXPECT_EQ(Box(1)->palette().color(QPalette::Text), Box(3)->palette().color(QPalette::Text));
+  Box(2)->setText("4");
+  EXPECT_EQ(form->State().BoxMarks[2], BoxMark::Change);
+  PressEnterIn(2);
+  EXPECT_EQ(form->State().BoxMarks[2], BoxMark::None);
+  EXPECT_EQ(Box(2)->palette().color(QPalette::Text), Box(3)->palette().color(QPalette::Text));
+  EXPECT_EQ(form->State().Fillings.HistoryTop, 1);  // a hint checks nothing and stores nothing: one check
 
   // A hint only speaks: a shown proposal keeps its buttons, and the hint's words go with any change
   // of the filling. A bad filling changes nothing.
+  Fill({"2", "3", "1", "4"});
   Press(Qt::Key_F3);
   ASSERT_TRUE(Button(4)->isVisible());
   Press(Qt::Key_F4);
@@ -177,4 +195,34 @@ TEST_F(WindowTest, AHintGoesAsSoonAsWhatItSpeaksOfChanges) {
   Click(Button(3));
   Box(1)->setText("3");
   EXPECT_EQ(Text(Label(1)), "Graf má 4 graciózne ohodnotenia,");
+}
+
+TEST_F(WindowTest, F1OpensTheHelpBesideTheWindowWithEveryCommandAndItsKeys) {
+  Press(Qt::Key_F1);
+  auto* help = form->findChild<HelpWindow*>("help");
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_TRUE(help->isWindow());
+  EXPECT_EQ(help->windowModality(), Qt::NonModal);  // it can stay open while the student works
+  EXPECT_EQ(help->windowTitle().toStdString(), "Pomocník");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  // The list of commands is the table's, row for row.
+  const QString html = help->Html();
+  int from = html.indexOf("<table");
+  ASSERT_GE(from, 0);
+  for (const CommandRow& row : form->Commands().Rows()) {
+    QString cells = "<tr><td>" + QString::fromStdString(row.text).toHtmlEscaped() + "</td><td>";
+    QStringList keys;
+    for (const QKeySequence& key : row.keys) keys << QString::fromStdString(KeyText(key)).toHtmlEscaped();
+    cells += keys.join(", ") + "</td></tr>";
+    const int at = html.indexOf(cells, from);
+    EXPECT_GE(at, 0) << row.id;
+    from = std::max(from, at);
+  }
+  EXPECT_EQ(html.count("<tr><td>"), static_cast<int>(form->Commands().Rows().size()));
+  EXPECT_TRUE(html.contains("graciózne")) << "the page itself";
+  // F1 again brings the same window to the front; "O programe" has no key of its own.
+  Press(Qt::Key_F1);
+  EXPECT_EQ(form->findChildren<QWidget*>("help").size(), 1);
+  EXPECT_TRUE(Command(form.get(), "about")->shortcuts().isEmpty());
 }

@@ -67,13 +67,14 @@ TEST_F(WindowTest, AtEveryZoomTheLongestStatusTextsStayInTheirColumnAboveTheButt
     const double z = percent / 100.0;
     auto scaled = [z](int v) { return static_cast<int>(std::lround(v * z)); };
     int bottom = 0;
-    for (int k : {1, 6, 4, 7, 8}) {
-      if (Label(k)->text().isEmpty()) continue;
-      const QRect r = Label(k)->geometry();
-      EXPECT_GE(r.left(), scaled(600)) << what << " " << percent << " Label" << k;
-      EXPECT_LE(r.right(), scaled(849) + 1) << what << " " << percent << " Label" << k;
-      EXPECT_GE(r.top(), bottom) << what << " " << percent << " Label" << k;
-      EXPECT_EQ(r.height(), Label(k)->sizeHint().height()) << what << " " << percent << " Label" << k;
+    for (QLabel* label : {Find<QLabel>("verdict"), Label(1), Label(6), Label(4), Label(7), Label(8)}) {
+      if (label->text().isEmpty()) continue;
+      const std::string k = label->objectName().toStdString();
+      const QRect r = label->geometry();
+      EXPECT_GE(r.left(), scaled(600)) << what << " " << percent << " " << k;
+      EXPECT_LE(r.right(), scaled(849) + 1) << what << " " << percent << " " << k;
+      EXPECT_GE(r.top(), bottom) << what << " " << percent << " " << k;
+      EXPECT_EQ(r.height(), label->sizeHint().height()) << what << " " << percent << " " << k;
       bottom = r.bottom();
     }
     const int below = Button(5)->isVisible() ? Button(5)->geometry().top() : Picture("tab")->geometry().top();
@@ -83,6 +84,9 @@ TEST_F(WindowTest, AtEveryZoomTheLongestStatusTextsStayInTheirColumnAboveTheButt
     ZoomTo(*form, percent);
     Confirm(path);
     Fill(identity);
+    PressEnterIn(1);
+    ASSERT_EQ(Text(Find<QLabel>("verdict")).rfind("Hodnoty 2, 3, 4,", 0), 0u);
+    inColumn(percent, "the verdict");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
     ASSERT_TRUE(Text(Label(6)).find("vo vrcholoch") != std::string::npos) << Text(Label(6));
     inColumn(percent, "the boxes to change");
