@@ -42,7 +42,9 @@ void LabelingHelpCommands::GiveHint() {
   window_.ShowNotice({texts::HintWaitingText});
   std::optional<Hint> hint;
   const bool finished = window_.RunLongWork([&](const ExerciseWindow::Breath& breathe) {
-    SearchReporter reporter({nullptr, breathe});
+    // The reporter keeps a reference to its hooks: they must outlive it.
+    const SearchHooks hooks{nullptr, breathe};
+    SearchReporter reporter(hooks);
     hint = FindHint(n, state.TreeEdges(), *filling, reporter);
     return hint.has_value();
   });
@@ -88,7 +90,9 @@ void LabelingHelpCommands::ShowNextLabeling() {
   } else {
     window_.ShowNotice({texts::NextLabelingWaitingText});
     const bool finished = window_.RunLongWork([&](const ExerciseWindow::Breath& breathe) {
-      SearchReporter reporter({nullptr, breathe});
+      // The reporter keeps a reference to its hooks: they must outlive it.
+      const SearchHooks hooks{nullptr, breathe};
+      SearchReporter reporter(hooks);
       next = NextGracefulLabeling(n, state.TreeEdges(), shown, reporter);
       return !reporter.Stopped();
     });

@@ -13,6 +13,8 @@ inline constexpr const char* HoursWarningText = "(môže to trvať aj niekoľko 
 class SearchReporter {
  public:
   explicit SearchReporter(const SearchHooks& hooks) : hooks_(hooks) {}
+  // It keeps a reference to its hooks, which a temporary would not outlive.
+  explicit SearchReporter(SearchHooks&&) = delete;
 
   void SetText(StatusLine line, const std::string& text) {
     std::string& shown = line == StatusLine::Summary ? summary_ : agreement_;
