@@ -30,13 +30,24 @@ struct FileTree {
   friend bool operator==(const FileTree&, const FileTree&) = default;
 };
 
+// Where a tree stands in its file, and what the reading already knows against it.
+struct TreeSource {
+  std::vector<int> edgeLines;  // the file line (1-based) of each edge line of an edge-list tree
+  int sixLine = 0;             // the line of a graph6 or sparse6 graph; 0 for an edge-list tree
+  int fillingLine = 0;         // the line of its filling, 0 when it has none
+  int vertexCount = 0;         // of a graph6 or sparse6 graph as written
+  // A graph6 or sparse6 graph outside 2..20 vertices, or not with one edge fewer than vertices: it
+  // is no tree for this program, and it has no edge lines.
+  bool wrongSize = false;
+  int FirstLine() const { return sixLine ? sixLine : edgeLines.empty() ? 0 : edgeLines.front(); }
+  int LastLine() const { return sixLine ? sixLine : edgeLines.empty() ? 0 : edgeLines.back(); }
+};
+
 enum class TreeFileError {
   TooBig,       // more than MaxTreeFileBytes
   Binary,       // a zero byte
   NotUtf8,      // not well-formed UTF-8
   UnknownLine,  // a line of no kind above
-  VertexCount,  // a graph6 or sparse6 graph of fewer than 2 or more than 20 vertices
-  NotATree,     // a graph6 or sparse6 graph whose edges are not one fewer than its vertices
   BadFilling,   // a filling line out of its rules, or in a block without exactly one tree
   NoTree,       // not a single tree in the file
 };
@@ -50,6 +61,8 @@ struct TreeFileFailure {
 struct TreeFileReading {
   std::vector<FileTree> trees;  // in file order; at least one unless failure is set
   std::optional<TreeFileFailure> failure;
+  std::vector<TreeSource> sources;  // one per tree
+  std::vector<std::string> lines;   // the file's lines, without their ends, for writing it back
 };
 
 TreeFileReading ReadTreeFile(std::string_view bytes);
@@ -62,11 +75,34 @@ std::string TreeFileText(const std::vector<std::string>& edgeLines, const std::v
 // The box texts of a filling: the number, or an empty text for 0.
 std::vector<std::string> FillingBoxTexts(const std::vector<int>& filling);
 
+// Why a tree of a file does not open, in the words of the edge box where it has them, with its
+// lines: "riadok 4: nepovolené číslo 5 (strom má 4 vrcholy)", "riadky 2–5: nie je strom (obsahuje
+// cyklus)". Nothing for a tree the window takes. Every check of the edge box applies, and one more:
+// a file holds trees, so a graph with a cycle is refused.
+std::optional<std::string> TreeRefusal(const FileTree& tree, const TreeSource& source);
+// "Súbor strom.txt, riadok 4: nepovolené číslo 5 (strom má 4 vrcholy)."
+std::string RefusedTreeMessage(const std::string& fileName, const std::string& refusal);
+// The trees of a set that stay closed, one a line, before the rest opens.
+std::string RefusedTreesMessage(const std::string& fileName, const std::vector<std::string>& refusals,
+                                int treeCount);
+
+// The file's text again, with each tree's filling taken from `boxTexts` (one entry per tree: the
+// texts of boxes 1..n; an empty list keeps the tree's filling as read) and every other line as it
+// was. A graph6 or sparse6 graph that the window opened becomes edge lines, since those formats
+// hold no filling; one the window refused stays as written. LF line ends.
+std::string TreeFileDocumentText(const TreeFileReading& file,
+                                 const std::vector<std::vector<std::string>>& boxTexts);
+// The numbers a filling comment would hold for these box texts (0 for an empty box or a text that
+// is no number 0..99), at most n of them.
+std::vector<int> FillingNumbers(const std::vector<std::string>& boxTexts, std::size_t n);
+
 // "Súbor <path> sa nedá otvoriť." — also for a file the window could not read at all.
 std::string CannotOpenFileMessage(const std::string& path);
 // "Súbor <path> nie je strom: riadok 3." or, without a line, "Súbor <path> nie je strom."
 std::string NotATreeFileMessage(const std::string& path, int line);
-// The message for a failed reading: one of the two above.
+// "Súbor <name> je väčší ako 1 MB."
+std::string TooBigFileMessage(const std::string& path);
+// The message for a failed reading.
 std::string TreeFileFailureMessage(const std::string& path, const TreeFileFailure& failure);
 // "Strom sa nepodarilo uložiť do súboru <path>."
 std::string SaveFailedMessage(const std::string& path);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/TreeFile.h"
 #include "files/Utf8.h"
@@ -65,8 +66,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   FUZZ_CHECK(!reading.trees.empty() && size <= MaxTreeFileBytes && !utf8Fault);
-  for (const FileTree& tree : reading.trees) {
-    FUZZ_CHECK(!tree.edgeLines.empty());
+  FUZZ_CHECK(reading.sources.size() == reading.trees.size());
+  std::vector<std::vector<std::string>> fillings;
+  for (std::size_t t = 0; t < reading.trees.size(); ++t) {
+    const FileTree& tree = reading.trees[t];
+    const TreeSource& source = reading.sources[t];
+    fillings.emplace_back();
+    // A graph of the wrong size has no edge lines, and the window refuses it alone.
+    FUZZ_CHECK(source.wrongSize == tree.edgeLines.empty());
+    if (source.wrongSize) {
+      FUZZ_CHECK(TreeRefusal(tree, source).has_value());
+      continue;
+    }
     for (const std::string& line : tree.edgeLines) FUZZ_CHECK(IsEdgeLine(line));
     const std::vector<int> filling = tree.filling.value_or(std::vector<int>{});
     FUZZ_CHECK(filling.size() <= 20 && filling.size() <= tree.edgeLines.size() + 1);
@@ -75,6 +86,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TreeFileReading again = ReadTreeFile(TreeFileText(tree.edgeLines, FillingBoxTexts(filling)));
     FUZZ_CHECK(!again.failure && again.trees.size() == 1);
     FUZZ_CHECK(again.trees[0].edgeLines == tree.edgeLines && again.trees[0].filling == filling);
+    // A filling changed by the student, for the whole set below: the numbers shifted by one.
+    for (int number : filling) fillings.back().push_back(std::to_string((number + 1) % 100));
+  }
+  // The whole set written back, with its comments and the new fillings, reads back as the same
+  // trees with those fillings.
+  const TreeFileReading set = ReadTreeFile(TreeFileDocumentText(reading, fillings));
+  FUZZ_CHECK(!set.failure && set.trees.size() == reading.trees.size());
+  for (std::size_t t = 0; t < reading.trees.size(); ++t) {
+    FUZZ_CHECK(set.trees[t].edgeLines == reading.trees[t].edgeLines);
+    FUZZ_CHECK(set.sources[t].wrongSize == reading.sources[t].wrongSize);
+    if (!fillings[t].empty()) {
+      FUZZ_CHECK(set.trees[t].filling == FillingNumbers(fillings[t], reading.trees[t].edgeLines.size() + 1));
+    } else if (!reading.sources[t].wrongSize) {
+      const std::vector<int> before = reading.trees[t].filling.value_or(std::vector<int>{});
+      FUZZ_CHECK(set.trees[t].filling.value_or(std::vector<int>{}) == before);
+    }
   }
   return 0;
 }

@@ -22,5 +22,23 @@ struct EdgeListParseResult {
 // Reads the first line and every following line up to the first empty one.
 EdgeListParseResult ParseEdgeList(const std::vector<std::string>& lines);
 
+// The first failing check of an edge list, in the order the checks are made.
+struct EdgeListFault {
+  enum Kind {
+    TooManyVertices,  // vertexCount above 20
+    BadNumber,        // line `line` holds `value`, which is not a vertex 1..n
+    Loop,             // line `line` joins vertex `value` to itself
+    Duplicate,        // lines `line` and `other` hold the same edge
+    MissingVertex,    // vertex `value` is on no line
+  } kind;
+  int line = 0;  // 1-based, in the list
+  int other = 0;
+  int value = 0;
+};
+std::optional<EdgeListFault> FindEdgeListFault(const ParsedEdgeList& list);
+
+// The edge box's message for a fault.
+std::string EdgeListFaultMessage(const EdgeListFault& fault, int vertexCount);
+
 // The first failing check's message, or nothing when the list describes an acceptable tree.
 std::optional<std::string> ValidateEdgeList(const ParsedEdgeList& list);

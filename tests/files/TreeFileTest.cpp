@@ -66,10 +66,6 @@ TEST(TreeFile, NamesWhatIsWrongWithABadFile) {
       {"Csx\n", {UnknownLine, 1}},
       {"DXD\n", {UnknownLine, 1}},
       {">>graph6<<:An\n", {UnknownLine, 1}},
-      {"@\n", {VertexCount, 1}},
-      {"1 2\n:T\n", {VertexCount, 2}},
-      {"T" + std::string(35, '?') + "\n", {VertexCount, 1}},
-      {"Cl\n", {NotATree, 1}},
       {"1 2\n# čísla: 1 100\n", {BadFilling, 2}},
       {"1 2\n# čísla: 1 x\n", {BadFilling, 2}},
       {"Cs\n# čísla: 1\n# čísla: 2\n", {BadFilling, 3}},
@@ -85,6 +81,7 @@ TEST(TreeFile, NamesWhatIsWrongWithABadFile) {
     EXPECT_TRUE(reading.trees.empty());
   }
   EXPECT_EQ(TreeFileFailureMessage("/a/b.txt", {NotUtf8, 2}), "Súbor /a/b.txt sa nedá otvoriť.");
+  EXPECT_EQ(TreeFileFailureMessage("veľký.txt", {TooBig, 0}), "Súbor veľký.txt je väčší ako 1 MB.");
   EXPECT_EQ(TreeFileFailureMessage("s.txt", {UnknownLine, 3}), "Súbor s.txt nie je strom: riadok 3.");
   EXPECT_EQ(TreeFileFailureMessage("s.txt", {NoTree, 0}), "Súbor s.txt nie je strom.");
   EXPECT_EQ(SaveFailedMessage("/x/ľ.txt"), "Strom sa nepodarilo uložiť do súboru /x/ľ.txt.");
@@ -107,6 +104,75 @@ TEST(TreeFile, WhatIsWrittenReadsBackTheSame) {
     ASSERT_EQ(reading.trees.size(), 1u) << n;
     EXPECT_EQ(reading.trees[0], (FileTree{lines, filling})) << n;
   }
+}
+
+// Each tree of a file gets the edge box's checks and one more, and the refusal names the file's own
+// lines, also for a graph6 or sparse6 graph of the wrong size, which no longer spoils the file.
+TEST(TreeFile, RefusesTheTreesTheWindowWouldNotTakeByTheirLines) {
+  const std::string text =
+      "# sada\n"                   // 1
+      "1 2\n2 3\n# hm\n3 5\n"      // 2-5: vertex 5 of 4
+      "---\n1 2\n2 2\n"            // 6-8: a loop
+      "---\n1 2\n2 3\n2 1\n"       // 9-12: the edge of line 10 again
+      "---\n1 2\n2 3\n3 1\n4 5\n"  // 13-17: a cycle, a piece apart
+      "---\n"                      // 18
+      ":T\n"                       // 19: 21 vertices
+      "@\n"                        // 20: 1 vertex
+      "Cl\n"                       // 21: 4 vertices, 4 edges
+      "Cs\n"                       // 22: a star, fine
+      "---\n1 2\n3 4\n1 3\n";      // 23-26: fine
+  const TreeFileReading reading = ReadTreeFile(text);
+  ASSERT_FALSE(reading.failure);
+  ASSERT_EQ(reading.trees.size(), 9u);
+  const std::vector<std::optional<std::string>> refusals = {
+      "riadok 5: nepovolené číslo 5 (strom má 4 vrcholy)",
+      "riadok 8: hrana spája vrchol 2 so sebou samým",
+      "riadky 10 a 12: dve rovnaké hrany",
+      "riadky 14–17: nie je strom (obsahuje cyklus)",
+      "riadok 19: príliš veľa vrcholov: 21 (maximum je 20)",
+      "riadok 20: príliš málo vrcholov: 1 (strom má aspoň 2)",
+      "riadok 21: nie je strom (hrán nie je o jednu menej ako vrcholov)",
+      std::nullopt,
+      std::nullopt,
+  };
+  for (std::size_t t = 0; t < refusals.size(); ++t)
+    EXPECT_EQ(TreeRefusal(reading.trees[t], reading.sources[t]), refusals[t]) << t;
+  EXPECT_EQ(RefusedTreeMessage("strom.txt", *refusals[0]),
+            "Súbor strom.txt, riadok 5: nepovolené číslo 5 (strom má 4 vrcholy).");
+  EXPECT_EQ(RefusedTreesMessage("sada.txt", {*refusals[1], *refusals[4]}, 9),
+            "Zo súboru sada.txt sa neotvoria 2 stromy z 9:\nriadok 8: hrana spája vrchol 2 so sebou samým.\n"
+            "riadok 19: príliš veľa vrcholov: 21 (maximum je 20).\nOstatné sa otvoria.");
+}
+
+// A set written back keeps its comments, separators and order; each tree takes its new filling, in
+// place of the old one or after its last edge; a graph6 graph that opened turns into edge lines.
+TEST(TreeFile, ASetIsWrittenBackWithItsCommentsAndNewFillings) {
+  const std::string text =
+      "# Cvičenie 3\n1 2\n# pozor\n2 3\n# čísla: 1 0 0\n---\n# druhý\n1 2\n1 3\n1 4\n---\nCs\n:T\n";
+  const TreeFileReading reading = ReadTreeFile(text);
+  ASSERT_EQ(reading.trees.size(), 4u);
+  EXPECT_EQ(TreeFileDocumentText(reading, {}),
+            "# Cvičenie 3\n1 2\n# pozor\n2 3\n# čísla: 1 0 0\n---\n# druhý\n1 2\n1 3\n1 4\n---\n"
+            "1 2\n1 3\n1 4\n---\n:T\n");
+  const std::string saved =
+      TreeFileDocumentText(reading, {{"2", "3", "1"}, {"", "4"}, {"1", "2", "x", "4"}, {}});
+  EXPECT_EQ(
+      saved,
+      "# Cvičenie 3\n1 2\n# pozor\n2 3\n# čísla: 2 3 1\n---\n# druhý\n1 2\n1 3\n1 4\n# čísla: 0 4\n---\n"
+      "1 2\n1 3\n1 4\n# čísla: 1 2 0 4\n---\n:T\n");
+  const TreeFileReading again = ReadTreeFile(saved);
+  ASSERT_FALSE(again.failure);
+  ASSERT_EQ(again.trees.size(), 4u);
+  EXPECT_EQ(again.trees[0].filling, (Filling{2, 3, 1}));
+  EXPECT_EQ(again.trees[1].filling, (Filling{0, 4}));
+  EXPECT_EQ(again.trees[2], (FileTree{{"1 2", "1 3", "1 4"}, Filling{1, 2, 0, 4}}));
+  EXPECT_TRUE(again.sources[3].wrongSize);
+  // Two graphs of one block, and edge lines beside them, each become a block of their own.
+  const TreeFileReading mixed = ReadTreeFile("1 2\nCs\n2 3\nCh\n");
+  const TreeFileReading split = ReadTreeFile(TreeFileDocumentText(mixed, {}));
+  ASSERT_FALSE(split.failure);
+  std::vector<FileTree> expected = mixed.trees;
+  EXPECT_EQ(split.trees, expected);
 }
 
 std::string CommandOutput(const std::string& command) {
