@@ -24,10 +24,11 @@ namespace {
 constexpr int TreePictureSize = 500;
 
 std::vector<WorksheetTree> WorksheetTrees(const ProgramState& state, int count, int n) {
-  if (state.OpenSet.trees.empty()) return RandomWorksheetTrees(count, n);
+  if (state.OpenSet.Empty()) return RandomWorksheetTrees(count, n);
   std::vector<WorksheetTree> trees;
   // A tree of the set that the edge box would refuse has no place on paper.
-  for (const FileTree& tree : state.OpenSet.trees) {
+  for (std::size_t k = 0; k < state.OpenSet.opened.size(); ++k) {
+    const FileTree& tree = state.OpenSet.Tree(static_cast<int>(k));
     if (static_cast<int>(trees.size()) == count) break;
     if (const ConfirmedLines confirmed = ConfirmTreeLines(tree.edgeLines); confirmed.tree) {
       trees.push_back(*confirmed.tree);
@@ -54,7 +55,7 @@ bool PaperCommands::PrintExerciseTo(QPagedPaintDevice& device) {
 
 void PaperCommands::AskForWorksheet() {
   QWidget* parent = window_.DialogParent();
-  const int setSize = static_cast<int>(window_.State().OpenSet.trees.size());
+  const int setSize = static_cast<int>(window_.State().OpenSet.opened.size());
   // An open set offers its own trees; otherwise random trees of the size asked for.
   const int most = setSize > 0 ? std::min(setSize, MaxWorksheetTrees) : MaxWorksheetTrees;
   bool accepted = false;

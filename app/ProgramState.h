@@ -68,11 +68,25 @@ struct ProgramState {
   // tree or clearing the boxes.
   std::array<BoxMark, MaxVertices + 1> BoxMarks{};
 
-  // The trees of the file opened last, and which of them is in the edge box.
+  // The document: the trees of the file opened or saved last (or of a set made by the program),
+  // which of them is in the window, and what the student did on each.
   struct TreeSet {
-    std::vector<FileTree> trees;
-    int index = 0;
+    std::string path;   // the file, empty while the set has never been saved
+    std::string title;  // what the window's title calls it: the file's name
+    TreeFileReading file;
+    std::vector<int> opened;  // the trees of the file the window takes, in file order
+    int index = 0;            // which of those is in the window
+    struct Work {
+      std::vector<std::string> boxTexts;                // the boxes as the student left them
+      std::optional<std::vector<std::string>> checked;  // the filling of the last check shown
+    };
+    std::vector<Work> work;                      // one per opened tree
+    std::vector<std::vector<int>> savedFilling;  // one per opened tree, as read or saved last
+    bool Empty() const { return opened.empty(); }
+    const FileTree& Tree(int k) const { return file.trees[opened[k]]; }
   } OpenSet;
+  // Whether the tree in the window is the open set's tree at its index.
+  bool ShowsSetTree() const;
 
   // Whether a search may start now: "Hľadať a navrhnúť riešenie" is shown and can be pressed.
   bool SearchOffered() const { return !Busy && Controls.Button3.visible && Controls.Button3.enabled; }

@@ -17,16 +17,85 @@
 #include "app/WindowTexts.h"
 #include "files/TreeFile.h"
 #include "platform/MessageBoxes.h"
+#include "tree/Connectivity.h"
 #include "tree/CrossingFree.h"
 #include "tree/IntConversion.h"
 #include "tree/RandomTree.h"
 
 namespace {
 
+using TreeSet = ProgramState::TreeSet;
+
 // The one local file a drag brings, or an empty text.
 QString DroppedFile(const QMimeData* mime) {
   if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return {};
   return mime->urls().front().isLocalFile() ? mime->urls().front().toLocalFile() : QString();
+}
+
+std::string FileName(const QString& path) { return QFileInfo(path).fileName().toStdString(); }
+
+// The numbers of a filling, as many as the tree has vertices, so that "2 0" and "2" compare equal.
+std::vector<int> Padded(std::vector<int> numbers, std::size_t n) {
+  numbers.resize(n, 0);
+  return numbers;
+}
+
+std::size_t VertexCountOf(const FileTree& tree) { return tree.edgeLines.size() + 1; }
+
+// What the student left on the tree in the window, when it is the set's: the boxes and the last
+// check shown.
+void KeepWork(const ProgramState& state, const std::vector<std::string>& boxTexts, TreeSet& set) {
+  if (!state.ShowsSetTree()) return;
+  TreeSet::Work& work = set.work[set.index];
+  work.boxTexts = boxTexts;
+  work.checked.reset();
+  if (state.Fillings.HistoryPos > 0) {
+    const FillingSnapshot& shown = state.Fillings.Current();
+    work.checked =
+        std::vector<std::string>(shown.boxTexts.begin() + 1, shown.boxTexts.begin() + 1 + state.VertexCount);
+  }
+}
+
+// Every tree of the file with the boxes the student left on it (nothing for a tree not opened).
+std::vector<std::vector<std::string>> FileBoxTexts(const TreeSet& set) {
+  std::vector<std::vector<std::string>> texts(set.file.trees.size());
+  for (std::size_t k = 0; k < set.opened.size(); ++k) texts[set.opened[k]] = set.work[k].boxTexts;
+  return texts;
+}
+
+bool WriteAtomically(const QString& path, const std::string& text) {
+  // Written beside the file and renamed over it: a failed save leaves any old file whole.
+  QSaveFile file(path);
+  return file.open(QIODevice::WriteOnly) &&
+         file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
+         file.commit();
+}
+
+// The set as the window opens it from a file's reading: the trees it takes, each with the filling
+// the file gives it, checked as the file has it; or the refusals when none is left.
+struct OpenedSet {
+  TreeSet set;
+  std::vector<std::string> refusals;
+};
+
+OpenedSet OpenReading(TreeFileReading reading, const QString& path) {
+  OpenedSet result;
+  for (std::size_t t = 0; t < reading.trees.size(); ++t) {
+    if (const auto refusal = TreeRefusal(reading.trees[t], reading.sources[t])) {
+      result.refusals.push_back(*refusal);
+      continue;
+    }
+    const FileTree& tree = reading.trees[t];
+    std::vector<std::string> boxTexts;
+    if (tree.filling) boxTexts = FillingBoxTexts(*tree.filling);
+    result.set.opened.push_back(static_cast<int>(t));
+    result.set.work.push_back({boxTexts, tree.filling ? std::optional(boxTexts) : std::nullopt});
+    result.set.savedFilling.push_back(Padded(tree.filling.value_or(std::vector<int>{}), VertexCountOf(tree)));
+  }
+  result.set.path = path.toStdString();
+  result.set.title = FileName(path);
+  result.set.file = std::move(reading);
+  return result;
 }
 
 }  // namespace
@@ -35,13 +104,12 @@ void TreeFileCommands::AskForTreeFile() {
   const QString path =
       QFileDialog::getOpenFileName(window_.DialogParent(), Q(texts::OpenTreeTitle),
                                    folders_.Folder(DialogFolders::Kind::Trees), Q(texts::TreeFileFilters));
-  if (path.isEmpty()) return;
-  folders_.Remember(DialogFolders::Kind::Trees, path);
-  Open(path);
+  if (!path.isEmpty()) Open(path);
 }
 
 bool TreeFileCommands::Open(const QString& path) {
   if (window_.State().Busy) return false;
+  QWidget* parent = window_.DialogParent();
   QFile file(path);
   // Only a plain file: a named pipe would hold the window until something writes to it, and a
   // device may never end. One byte more than allowed tells a file that is too big.
@@ -49,53 +117,147 @@ bool TreeFileCommands::Open(const QString& path) {
   const QByteArray bytes =
       plain && file.open(QIODevice::ReadOnly) ? file.read(MaxTreeFileBytes + 1) : QByteArray();
   if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-    MessageBoxes::ShowError(window_.DialogParent(), Q(CannotOpenFileMessage(path.toStdString())));
+    MessageBoxes::ShowError(parent, Q(CannotOpenFileMessage(FileName(path))));
     return false;
   }
-  const TreeFileReading reading = ReadTreeFile(std::string_view(bytes.constData(), bytes.size()));
+  TreeFileReading reading = ReadTreeFile(std::string_view(bytes.constData(), bytes.size()));
   if (reading.failure) {
-    MessageBoxes::ShowError(window_.DialogParent(),
-                            Q(TreeFileFailureMessage(path.toStdString(), *reading.failure)));
+    MessageBoxes::ShowError(parent, Q(TreeFileFailureMessage(FileName(path), *reading.failure)));
     return false;
   }
-  window_.SetOpenSet({reading.trees, 0});
+  // Every tree is checked before anything changes.
+  const std::size_t treeCount = reading.trees.size();
+  OpenedSet opened = OpenReading(std::move(reading), path);
+  if (opened.set.Empty()) {
+    MessageBoxes::ShowError(
+        parent, Q(treeCount == 1
+                      ? RefusedTreeMessage(FileName(path), opened.refusals.front())
+                      : RefusedTreesMessage(FileName(path), opened.refusals, static_cast<int>(treeCount))));
+    return false;
+  }
+  if (!MayDiscardChanges()) return false;
+  if (!opened.refusals.empty()) {
+    MessageBoxes::ShowMessage(
+        parent, Q(RefusedTreesMessage(FileName(path), opened.refusals, static_cast<int>(treeCount))));
+  }
+  // The open dialog starts where this file is, also for one given on the command line or dropped.
+  folders_.Remember(DialogFolders::Kind::Trees, path);
+  window_.SetOpenSet(std::move(opened.set));
   PutSetTree(0);
   return true;
 }
 
 void TreeFileCommands::PutSetTree(int index) {
-  ProgramState::TreeSet set = window_.State().OpenSet;
-  if (index < 0 || index >= static_cast<int>(set.trees.size())) return;
+  TreeSet set = window_.State().OpenSet;
+  if (index < 0 || index >= static_cast<int>(set.opened.size())) return;
+  KeepWork(window_.State(), window_.FilledBoxTexts(), set);
   set.index = index;
-  const FileTree tree = set.trees[index];
+  const FileTree tree = set.Tree(index);
+  const TreeSet::Work work = set.work[index];
   window_.SetOpenSet(std::move(set));
-  std::vector<std::string> boxTexts;
-  if (tree.filling) boxTexts = FillingBoxTexts(*tree.filling);
-  window_.ConfirmNewExercise(tree.edgeLines, boxTexts, tree.filling.has_value());
+  // The tree as the student left it: its last check shown, and the boxes as they were typed since.
+  if (!window_.ConfirmNewExercise(tree.edgeLines, work.checked.value_or(work.boxTexts),
+                                  work.checked.has_value()))
+    return;
+  for (std::size_t v = 0; v < work.boxTexts.size() && v < MaxVertices; ++v) {
+    if (!work.checked || v >= work.checked->size() || (*work.checked)[v] != work.boxTexts[v])
+      window_.PutIntoBox(static_cast<int>(v) + 1, work.boxTexts[v]);
+  }
 }
 
 void TreeFileCommands::NextSetTree() { PutSetTree(window_.State().OpenSet.index + 1); }
 
 void TreeFileCommands::PreviousSetTree() { PutSetTree(window_.State().OpenSet.index - 1); }
 
+bool TreeFileCommands::Modified() const {
+  TreeSet set = window_.State().OpenSet;
+  if (set.Empty()) return false;
+  KeepWork(window_.State(), window_.FilledBoxTexts(), set);
+  for (std::size_t k = 0; k < set.opened.size(); ++k) {
+    const std::size_t n = VertexCountOf(set.Tree(static_cast<int>(k)));
+    if (Padded(FillingNumbers(set.work[k].boxTexts, n), n) != set.savedFilling[k]) return true;
+  }
+  return false;
+}
+
+bool TreeFileCommands::MayDiscardChanges() {
+  if (!Modified()) return true;
+  const std::string name = window_.State().OpenSet.title;
+  switch (MessageBoxes::AskToSaveChanges(window_.DialogParent(), Q(texts::SaveChangesQuestion(name)))) {
+    case MessageBoxes::Answer::Save:
+      Save();
+      return !Modified();
+    case MessageBoxes::Answer::Discard:
+      return true;
+    case MessageBoxes::Answer::Cancel:
+      return false;
+  }
+  return false;
+}
+
+void TreeFileCommands::Save() {
+  const TreeSet& set = window_.State().OpenSet;
+  // graph6 and sparse6 hold no fillings: such a set is saved anew as edge lines.
+  const bool rewritten = std::any_of(set.file.sources.begin(), set.file.sources.end(),
+                                     [](const TreeSource& s) { return s.sixLine && !s.wrongSize; });
+  if (set.Empty() || set.path.empty() || rewritten) {
+    AskWhereToSave();
+    return;
+  }
+  SaveTo(Q(set.path));
+}
+
+QString TreeFileCommands::SuggestedSavePath() const {
+  const ProgramState& state = window_.State();
+  if (!state.OpenSet.path.empty()) {
+    const QFileInfo file(Q(state.OpenSet.path));
+    return file.dir().filePath(file.completeBaseName() + ".txt");
+  }
+  return folders_.SuggestedPath(
+      DialogFolders::Kind::Trees,
+      Q(texts::SuggestedTreeFileName(state.OpenSet.Empty() ? state.VertexCount : 0)));
+}
+
 void TreeFileCommands::AskWhereToSave() {
-  const QString path =
-      folders_.AskWhereToSave(window_.DialogParent(), DialogFolders::Kind::Trees, texts::SaveTreeTitle,
-                              texts::SuggestedTreeName, texts::TreeFileFilters);
-  if (!path.isEmpty()) SaveTo(path);
+  const QString path = QFileDialog::getSaveFileName(window_.DialogParent(), Q(texts::SaveTreeTitle),
+                                                    SuggestedSavePath(), Q(texts::SaveTreeFileFilter));
+  if (path.isEmpty()) return;
+  folders_.Remember(DialogFolders::Kind::Trees, path);
+  SaveTo(path);
 }
 
 bool TreeFileCommands::SaveTo(const QString& path) {
-  const std::string text = TreeFileText(EdgeListLines(window_.State().TreeEdges()), window_.FilledBoxTexts());
-  // Written beside the file and renamed over it: a failed save leaves any old file whole.
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) &&
-      file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-      file.commit()) {
-    return true;
+  const ProgramState& state = window_.State();
+  QWidget* parent = window_.DialogParent();
+  TreeSet set = state.OpenSet;
+  std::string text;
+  if (!set.Empty()) {
+    KeepWork(state, window_.FilledBoxTexts(), set);
+    text = TreeFileDocumentText(set.file, FileBoxTexts(set));
+  } else {
+    if (state.VertexCount < 2) return false;
+    // A tree file holds trees; the edge box takes more.
+    if (!IsConnected(state.VertexCount, state.TreeEdges())) {
+      MessageBoxes::ShowMessage(parent, Q(texts::NotATreeNotSaved));
+      return false;
+    }
+    text = TreeFileText(EdgeListLines(state.TreeEdges()), window_.FilledBoxTexts());
   }
-  MessageBoxes::ShowError(window_.DialogParent(), Q(SaveFailedMessage(path.toStdString())));
-  return false;
+  if (!WriteAtomically(path, text)) {
+    MessageBoxes::ShowError(parent, Q(SaveFailedMessage(path.toStdString())));
+    return false;
+  }
+  // What was written is the document now: its file, its lines, the fillings saved.
+  OpenedSet saved = OpenReading(ReadTreeFile(text), path);
+  if (!set.Empty()) {
+    saved.set.index = set.index;
+    saved.set.work = set.work;
+  } else {
+    saved.set.work.front() = {window_.FilledBoxTexts(), std::nullopt};
+    KeepWork(state, window_.FilledBoxTexts(), saved.set);
+  }
+  window_.SetOpenSet(std::move(saved.set));
+  return true;
 }
 
 void TreeFileCommands::RenumberWithoutCrossings() {
@@ -135,9 +297,13 @@ void TreeFileCommands::AskForRandomTree() {
 }
 
 void TreeFileCommands::PutRandomTree(int n) {
-  if (window_.State().Busy) return;
+  if (window_.State().Busy || !MayDiscardChanges()) return;
+  // A new exercise of the student's own: the document is closed.
+  window_.SetOpenSet({});
   window_.TypeIntoEdgeBox(EdgeListLines(RandomTreeEdges(n)));
 }
+
+void TreeFileCommands::Quit() { window_.DialogParent()->close(); }
 
 bool TreeFileCommands::AcceptFileDrag(QEvent* event) {
   const auto type = event->type();

@@ -6,17 +6,23 @@ class DialogFolders;
 class ExerciseWindow;
 class QEvent;
 
-// New exercises: tree files and sets of trees in and out, a random tree, and the renumbering
-// without crossings. Each puts a tree into the edge box and confirms it as "Potvrdiť" does.
+// New exercises and the document they come from: tree files and sets of trees in and out, a
+// random tree, and the renumbering without crossings. Each puts a tree into the edge box and
+// confirms it as "Potvrdiť" does. A file is checked whole before anything in the window changes,
+// and fillings the student changed are never thrown away without asking.
 class TreeFileCommands {
  public:
   TreeFileCommands(ExerciseWindow& window, DialogFolders& folders) : window_(window), folders_(folders) {}
 
   void AskForTreeFile();
-  // Opens a tree file (or a set of trees) and confirms its first tree; false when the file could not
-  // be read, and then nothing has changed.
+  // Opens a tree file (or a set of trees) and confirms its first tree that the window takes; false
+  // when none opened, and then nothing has changed.
   bool Open(const QString& path);
+  // Ctrl+S: back into the file opened, or where the student chooses.
+  void Save();
   void AskWhereToSave();
+  // Writes the open set (or, with none, the tree in the window) to the file, which becomes the open
+  // document; false after a message when it cannot.
   bool SaveTo(const QString& path);
   void NextSetTree();
   void PreviousSetTree();
@@ -25,9 +31,16 @@ class TreeFileCommands {
   void PutRandomTree(int n);
   // A file dragged from the desktop onto the window or any of its boxes; false for other drags.
   bool AcceptFileDrag(QEvent* event);
+  // Whether the fillings changed since the file was opened or saved.
+  bool Modified() const;
+  // Before what would throw changed fillings away: "Uložiť zmeny…?" Saves when asked to; false when
+  // the student cancels (or the save fails), and then nothing may be thrown away.
+  bool MayDiscardChanges();
+  void Quit();
 
  private:
   void PutSetTree(int index);
+  QString SuggestedSavePath() const;
 
   ExerciseWindow& window_;
   DialogFolders& folders_;

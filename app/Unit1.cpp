@@ -49,9 +49,26 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 TForm1::~TForm1() = default;
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // Fillings of an open file are not thrown away without asking.
+  if (!files_->MayDiscardChanges()) {
+    event->ignore();
+    return;
+  }
   // Running long work sees this at its next breath and stops.
   closing_ = true;
   event->accept();
+}
+
+void TForm1::ApplyTitle() {
+  const ProgramState::TreeSet& set = state_.OpenSet;
+  if (set.Empty() || !state_.ShowsSetTree()) {
+    setWindowTitle(Q(texts::WindowCaption));
+    return;
+  }
+  std::string title = set.title;
+  if (set.opened.size() > 1)
+    title += " (" + std::to_string(set.index + 1) + "/" + std::to_string(set.opened.size()) + ")";
+  setWindowTitle(Q(title + " – " + texts::WindowCaption));
 }
 
 void TForm1::FocusControl(QWidget* control) {
@@ -204,6 +221,7 @@ void TForm1::Button1Click() {
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
   PlaceBoxes(PlaceVertexBoxes(CurrentLayout(), {TreePictureOrigin.x(), TreePictureOrigin.y()}));
   state_.Fillings.Restart();
+  ApplyTitle();
 }
 
 void TForm1::Button6Click() {

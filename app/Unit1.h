@@ -109,6 +109,8 @@ class TForm1 : public QWidget, public ExerciseWindow {
   // Puts the controls as the state says, with what long work takes disabled while it runs.
   void ApplyControls();
   void UpdateCommands();
+  // The window's title names the open document and the tree of it shown.
+  void ApplyTitle();
   struct CommandOffer CommandSnapshot() const;
   void ShowCheckTable(bool shown);
   // The control the student was working in when a command started: the focused one, or the box

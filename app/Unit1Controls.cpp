@@ -225,7 +225,7 @@ void TForm1::CreateCommands() {
 }
 
 CommandOffer TForm1::CommandSnapshot() const {
-  const int setSize = static_cast<int>(state_.OpenSet.trees.size());
+  const int setSize = static_cast<int>(state_.OpenSet.opened.size());
   CommandOffer offer;
   offer.busy = state_.Busy;
   offer.treeConfirmed = state_.VertexCount >= 2;

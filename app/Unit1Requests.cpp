@@ -64,6 +64,7 @@ bool TForm1::ConfirmNewExercise(const std::vector<std::string>& edgeLines,
 
 void TForm1::SetOpenSet(ProgramState::TreeSet set) {
   state_.OpenSet = std::move(set);
+  ApplyTitle();
   UpdateCommands();
 }
 

@@ -34,15 +34,17 @@ std::vector<CommandRow> WindowCommandRows(const CommandHolders& h) {
        [h] { h.help.ShowNextLabeling(); }},
 
       {"openTree", texts::OpenTreeCommand, {QKeySequence::Open}, M::File, 0, Idle, [h] { h.files.AskForTreeFile(); }},
-      {"saveTree", texts::SaveTreeCommand, {QKeySequence::Save}, M::File, 0, IdleWithTree,
+      {"saveTree", texts::SaveTreeCommand, {QKeySequence::Save}, M::File, 0, IdleWithTree, [h] { h.files.Save(); }},
+      {"saveTreeAs", texts::SaveTreeAsCommand, {CtrlShift(Qt::Key_S)}, M::File, 0, IdleWithTree,
        [h] { h.files.AskWhereToSave(); }},
-      {"savePicture", texts::SavePictureCommand, {CtrlShift(Qt::Key_S)}, M::File, 1, IdleWithTree,
+      {"savePicture", texts::SavePictureCommand, {Ctrl(Qt::Key_E)}, M::File, 1, IdleWithTree,
        [h] { h.paper.AskWhereToSavePicture(); }},
       {"copyPicture", texts::CopyPictureCommand, {CtrlShift(Qt::Key_C)}, M::File, 1, IdleWithTree,
        [h] { h.paper.CopyPicture(); }},
       {"print", texts::PrintCommand, {QKeySequence::Print}, M::File, 2, IdleWithTree, [h] { h.paper.PrintExercise(); }},
       {"worksheet", texts::WorksheetCommand, {CtrlShift(Qt::Key_P)}, M::File, 2, Idle,
        [h] { h.paper.AskForWorksheet(); }},
+      {"quit", texts::QuitCommand, {Ctrl(Qt::Key_Q)}, M::File, 3, Always, [h] { h.files.Quit(); }},
 
       // The edge box cannot take a new tree while long work runs on the old one.
       {"randomTree", texts::RandomTreeCommand, {QKeySequence::New}, M::Exercise, 0, Idle,

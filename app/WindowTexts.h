@@ -31,7 +31,7 @@ inline const std::string ClosestSummaryText = "Prezrel som všetky graciózne oh
 inline const std::string ClosestAgreesText = "aspoň jedno súhlasí s vyplnením grafu.";
 inline const std::string ClosestDisagreesText = "žiadne nesúhlasí s vyplnením grafu.";
 inline const std::string ShowVertexNumbersCommand = "Zobraziť čísla vrcholov";
-inline const std::string SavePictureCommand = "Uložiť obrázok…";
+inline const std::string SavePictureCommand = "Exportovať obrázok…";
 inline const std::string SavePictureTitle = "Uložiť obrázok";
 inline const std::string SuggestedPictureName = "strom.png";
 inline const std::string PictureFileFilter = "Obrázky PNG (*.png)";
@@ -49,9 +49,21 @@ inline const std::string FileMenu = "Súbor";
 inline const std::string ExerciseMenu = "Cvičenie";
 inline const std::string OpenTreeCommand = "Otvoriť…";
 inline const std::string OpenTreeTitle = "Otvoriť strom";
-inline const std::string SaveTreeCommand = "Uložiť…";
+inline const std::string SaveTreeCommand = "Uložiť";
+inline const std::string SaveTreeAsCommand = "Uložiť ako…";
+inline const std::string QuitCommand = "Koniec";
+// Edge lines hold fillings; graph6 and sparse6 do not, so a set is saved as edge lines.
+inline const std::string SaveTreeFileFilter = "Stromy so zoznamom hrán (*.txt);;Všetky súbory (*)";
+inline std::string SuggestedTreeFileName(int n) {
+  if (n < 2) return "stromy.txt";
+  return "strom-" + std::to_string(n) + (n <= 4 ? "-vrcholy.txt" : "-vrcholov.txt");
+}
+inline std::string SaveChangesQuestion(const std::string& name) {
+  return "Uložiť zmeny v súbore " + name + "?";
+}
+inline const std::string NotATreeNotSaved =
+    "Graf nie je strom (obsahuje cyklus a nie je súvislý), a tak sa nedá uložiť ako súbor so stromom.";
 inline const std::string SaveTreeTitle = "Uložiť strom";
-inline const std::string SuggestedTreeName = "strom.txt";
 inline const std::string TreeFileFilters = "Stromy (*.txt *.g6 *.s6);;Všetky súbory (*)";
 inline const std::string NextSetTreeCommand = "Ďalší strom zo súboru";
 inline const std::string PreviousSetTreeCommand = "Predchádzajúci strom zo súboru";

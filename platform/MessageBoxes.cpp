@@ -42,9 +42,33 @@ void Show(QWidget* parent, Kind kind, const QString& text) {
   box.exec();
 }
 
+AnswerHook& CurrentAnswerHook() {
+  static AnswerHook hook;
+  return hook;
+}
+
 }  // namespace
 
 void SetHook(Hook hook) { CurrentHook() = std::move(hook); }
+
+void SetAnswerHook(AnswerHook hook) { CurrentAnswerHook() = std::move(hook); }
+
+Answer AskToSaveChanges(QWidget* parent, const QString& text) {
+  if (CurrentAnswerHook()) return CurrentAnswerHook()(text);
+  ScreenCentredBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), QString(),
+                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(text);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return Answer::Save;
+    case QMessageBox::Discard:
+      return Answer::Discard;
+    default:
+      return Answer::Cancel;
+  }
+}
 
 void ShowMessage(QWidget* parent, const QString& text) { Show(parent, Kind::Message, text); }
 void ShowError(QWidget* parent, const QString& text) { Show(parent, Kind::Error, text); }

@@ -22,4 +22,11 @@ void ShowMessage(QWidget* parent, const QString& text);
 // The error report of a command that was abandoned.
 void ShowError(QWidget* parent, const QString& text);
 
+// "Save the changes?" with the desktop's own buttons Save, Discard and Cancel (Slovak through Qt's
+// translations). While an answer hook is set, it answers instead (and the question is not shown).
+enum class Answer { Save, Discard, Cancel };
+using AnswerHook = std::function<Answer(const QString& text)>;
+void SetAnswerHook(AnswerHook hook);
+Answer AskToSaveChanges(QWidget* parent, const QString& text);
+
 }  // namespace MessageBoxes

@@ -2,6 +2,7 @@
 
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -71,66 +72,169 @@ TEST_F(FilesWindowTest, ASavedTreeOpensAgainAsItWasChecked) {
             "Strom sa nepodarilo uložiť do súboru " + dir.filePath("missing/strom.txt").toStdString() + ".");
 }
 
-TEST_F(FilesWindowTest, AFileThatIsNoTreeChangesNothing) {
-  Confirm("1 2\n2 3\n3 4");
-  Fill({"2", "3", "1"});
-  PressEnterIn(1);
+TEST_F(FilesWindowTest, AFileThatIsRefusedChangesNothing) {
+  // The work of an opened file, filled and checked: nothing of it may go.
+  Write(dir.filePath("strom1.txt"), "1 2\n2 3\n3 4\n# čísla: 2 3 1\n");
+  ASSERT_TRUE(form->Files().Open(dir.filePath("strom1.txt")));
   const Seen before = Look();
+  const QString title = form->windowTitle();
+  EXPECT_EQ(title.toStdString(), "strom1.txt – Skúšanie gracióznych ohodnotení stromov");
   const QByteArray twentyOne = QByteArray(1, static_cast<char>(63 + 21)) + QByteArray(35, '?');
+  QByteArray path21, longFile;
+  for (int v = 1; v <= 20; ++v) path21 += QByteArray::number(v) + " " + QByteArray::number(v + 1) + "\n";
+  for (int k = 0; k < 200000; ++k) longFile += "1 2\n";
   const struct {
     const char* name;
     QByteArray bytes;
-    const char* message;
+    std::string message;
   } bad[] = {
-      {"binary.txt", QByteArray("1 2\n\0\n", 6), "sa nedá otvoriť."},
-      {"latin2.txt", "# \xe8\xed\x73la\n1 2\n", "sa nedá otvoriť."},
-      {"big.txt", QByteArray(1024 * 1024 + 1, '#'), "sa nedá otvoriť."},
-      {"large.g6", twentyOne + "\n", "nie je strom: riadok 1."},
-      {"words.txt", "1 2\r\n2 3\r\nhello\r\n", "nie je strom: riadok 3."},
-      {"empty.txt", "# nothing\n\n", "nie je strom."},
+      {"binary.txt", QByteArray("1 2\n\0\n", 6), "Súbor binary.txt sa nedá otvoriť."},
+      {"latin2.txt", "# \xe8\xed\x73la\n1 2\n", "Súbor latin2.txt sa nedá otvoriť."},
+      {"veľký.txt", QByteArray(1024 * 1024 + 1, '#'), "Súbor veľký.txt je väčší ako 1 MB."},
+      {"words.txt", "1 2\r\n2 3\r\nhello\r\n", "Súbor words.txt nie je strom: riadok 3."},
+      {"empty.txt", "# nothing\n\n", "Súbor empty.txt nie je strom."},
+      // Refused by the edge box's checks, or for not being a tree, named by the file's own lines.
+      {"strom.txt", "# bez 3\n1 2\n2 4\n4 5\n",
+       "Súbor strom.txt, riadok 4: nepovolené číslo 5 (strom má 4 vrcholy)."},
+      {"large.g6", twentyOne + "\n", "Súbor large.g6, riadok 1: príliš veľa vrcholov: 21 (maximum je 20)."},
+      {"path21.txt", path21, "Súbor path21.txt, riadky 1–20: príliš veľa vrcholov: 21 (maximum je 20)."},
+      {"long.txt", longFile,
+       "Súbor long.txt, riadky 1–200000: príliš veľa vrcholov: 200001 (maximum je 20)."},
+      {"cycle.txt", "# les\n1 2\n2 3\n3 1\n4 5\n",
+       "Súbor cycle.txt, riadky 2–5: nie je strom (obsahuje cyklus)."},
+      {"twice.txt", "1 2\n2 3\n2 1\n", "Súbor twice.txt, riadky 1 a 3: dve rovnaké hrany."},
   };
   for (const auto& file : bad) {
-    const QString path = dir.filePath(file.name);
+    const QString path = dir.filePath(QString::fromUtf8(file.name));
     Write(path, file.bytes);
     EXPECT_FALSE(form->Files().Open(path)) << file.name;
-    EXPECT_EQ(LastBox(), "Súbor " + path.toStdString() + " " + file.message) << file.name;
+    EXPECT_EQ(LastBox(), file.message) << file.name;
     EXPECT_TRUE(Look() == before) << file.name;
+    EXPECT_EQ(form->windowTitle(), title) << file.name;
+    EXPECT_EQ(form->State().OpenSet.title, "strom1.txt") << file.name;
   }
   // What is no plain file: missing, a folder, a named pipe nobody writes to (it must not hang).
   ASSERT_EQ(mkfifo(dir.filePath("pipe").toLocal8Bit().constData(), 0600), 0);
   for (const char* name : {"missing.txt", "", "pipe"}) {
     const QString path = dir.filePath(name);
     EXPECT_FALSE(form->Files().Open(path)) << name;
-    EXPECT_EQ(LastBox(), "Súbor " + path.toStdString() + " sa nedá otvoriť.") << name;
+    EXPECT_EQ(LastBox(), "Súbor " + QFileInfo(path).fileName().toStdString() + " sa nedá otvoriť.") << name;
     EXPECT_TRUE(Look() == before) << name;
   }
+  // A tree typed into the edge box keeps its own rules, but a file holds trees.
+  Confirm("1 2\n2 3\n3 1\n4 5");
+  EXPECT_EQ(form->State().VertexCount, 5);
+  form->Files().PutRandomTree(4);  // the document closes (nothing changed in it)
+  Confirm("1 2\n2 3\n3 1\n4 5");
+  EXPECT_FALSE(form->Files().SaveTo(dir.filePath("les.txt")));
+  EXPECT_EQ(
+      LastBox(),
+      "Graf nie je strom (obsahuje cyklus a nie je súvislý), a tak sa nedá uložiť ako súbor so stromom.");
+  EXPECT_FALSE(QFile::exists(dir.filePath("les.txt")));
 }
 
-TEST_F(FilesWindowTest, ASetIsSteppedThroughAndATreeThatFailsStaysInTheEdgeBox) {
+TEST_F(FilesWindowTest, ASetIsADocumentThatKeepsEachTreesWorkAndSavesBackWhole) {
   const QString path = dir.filePath("sada.txt");
-  // A graph6 path of 3 vertices (0-2, 1-2), an edge list, and a line the confirmation rejects.
-  Write(path, "BW\n---\n1 2\n1 3\n1 4\n# čísla: 1 2 3 0\n---\n1 2\n2 2\n");
+  // A graph6 path of 3 vertices (0-2, 1-2), an edge list with comments, and a tree the confirmation
+  // rejects, which stays closed and stays in the file.
+  const QByteArray text = "# Cvičenie\nBW\n---\n# hviezda\n1 2\n1 3\n1 4\n# čísla: 1 2 3 0\n---\n1 2\n2 2\n";
+  Write(path, text);
   ASSERT_TRUE(form->Files().Open(path));
+  EXPECT_EQ(LastBox(),
+            "Zo súboru sada.txt sa neotvorí 1 strom z 3:\nriadok 11: hrana spája vrchol 2 so sebou "
+            "samým.\nOstatné sa otvoria.");
+  boxes.clear();
   EXPECT_EQ(Memo()->toPlainText(), "1 3\n2 3");
+  EXPECT_EQ(form->windowTitle().toStdString(), "sada.txt (1/2) – Skúšanie gracióznych ohodnotení stromov");
   auto press = [this](Qt::Key key) {
     QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
   };
   press(Qt::Key_PageUp);  // at the first tree: nothing
   EXPECT_EQ(form->State().VertexCount, 3);
+  // Fill and check the first tree, then type more without checking; step away and back.
+  Fill({"2", "3", "1"});
+  PressEnterIn(1);
+  Fill({"2", "", "1"});
   press(Qt::Key_PageDown);
+  EXPECT_EQ(form->windowTitle().toStdString(), "sada.txt (2/2) – Skúšanie gracióznych ohodnotení stromov");
   EXPECT_EQ(form->State().VertexCount, 4);
   EXPECT_EQ(Box(3)->text(), "3");
   EXPECT_EQ(form->State().Fillings.HistoryTop, 1);  // its filling was checked
-  EXPECT_TRUE(boxes.empty()) << LastBox();
-  press(Qt::Key_PageDown);
-  EXPECT_EQ(LastBox(), "Chyba v 2. riadku (nesprávne definovaná hrana).");
-  EXPECT_EQ(Memo()->toPlainText(), "1 2\n2 2");
-  EXPECT_FALSE(Button(3)->isVisible());
-  boxes.clear();
-  press(Qt::Key_PageDown);  // the last: nothing
-  EXPECT_TRUE(boxes.empty());
-  press(Qt::Key_PageUp);
+  press(Qt::Key_PageDown);                          // the last: nothing
   EXPECT_EQ(form->State().VertexCount, 4);
+  EXPECT_TRUE(boxes.empty()) << LastBox();
+  press(Qt::Key_PageUp);
+  EXPECT_EQ(Box(1)->text(), "2");
+  EXPECT_EQ(Box(2)->text(), "");  // as the student left it
+  ASSERT_TRUE(form->State().Drawn.values.has_value());
+  EXPECT_EQ(*form->State().Drawn.values, (Labels{0, 2, 3, 1})) << "the last check is shown";
+  EXPECT_TRUE(form->Files().Modified());
+
+  // Saving writes the whole set back: comments, order, the closed tree, and each tree's filling;
+  // the graph6 tree becomes edge lines, since graph6 holds no filling.
+  const QString copy = dir.filePath("sada-2.txt");
+  ASSERT_TRUE(form->Files().SaveTo(copy));
+  EXPECT_FALSE(form->Files().Modified());
+  EXPECT_EQ(form->windowTitle().toStdString(), "sada-2.txt (1/2) – Skúšanie gracióznych ohodnotení stromov");
+  QFile saved(copy);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(
+      saved.readAll().toStdString(),
+      "# Cvičenie\n1 3\n2 3\n# čísla: 2 0 1\n---\n# hviezda\n1 2\n1 3\n1 4\n# čísla: 1 2 3 0\n---\n1 2\n2 "
+      "2\n");
+  form = std::make_unique<TForm1>();
+  form->show();
+  ASSERT_TRUE(form->Files().Open(copy));
+  EXPECT_EQ(Box(1)->text(), "2");
+  EXPECT_EQ(Box(3)->text(), "1");
+  EXPECT_EQ(form->windowTitle().toStdString(), "sada-2.txt (1/2) – Skúšanie gracióznych ohodnotení stromov");
+}
+
+TEST_F(FilesWindowTest, ChangedFillingsAreNeverThrownAwayWithoutAsking) {
+  const QString path = dir.filePath("sada.txt");
+  Write(path, "1 2\n2 3\n---\n1 2\n1 3\n");
+  std::vector<std::string> asked;
+  MessageBoxes::Answer answer = MessageBoxes::Answer::Cancel;
+  MessageBoxes::SetAnswerHook([&](const QString& text) {
+    asked.push_back(text.toStdString());
+    return answer;
+  });
+  ASSERT_TRUE(form->Files().Open(path));
+  // Nothing changed: nothing is asked.
+  form->Files().PutRandomTree(5);
+  EXPECT_TRUE(asked.empty());
+  ASSERT_TRUE(form->Files().Open(path));
+  Fill({"2", "3"});
+  // Cancel: the random tree, another file and closing all stay undone.
+  form->Files().PutRandomTree(5);
+  EXPECT_EQ(asked, std::vector<std::string>{"Uložiť zmeny v súbore sada.txt?"});
+  EXPECT_EQ(form->State().VertexCount, 3);
+  Write(dir.filePath("iny.txt"), "1 2\n");
+  EXPECT_FALSE(form->Files().Open(dir.filePath("iny.txt")));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(asked.size(), 3u);
+  EXPECT_EQ(Box(1)->text(), "2");
+  // Discard: the other file opens, the old one stays as it was.
+  answer = MessageBoxes::Answer::Discard;
+  EXPECT_TRUE(form->Files().Open(dir.filePath("iny.txt")));
+  EXPECT_EQ(form->State().VertexCount, 2);
+  QFile unchanged(path);
+  ASSERT_TRUE(unchanged.open(QIODevice::ReadOnly));
+  EXPECT_EQ(unchanged.readAll(), "1 2\n2 3\n---\n1 2\n1 3\n");
+  unchanged.close();
+  // Save: written back into the file, then the window closes.
+  ASSERT_TRUE(form->Files().Open(path));
+  Fill({"1", "3"});
+  answer = MessageBoxes::Answer::Save;
+  form->close();
+  EXPECT_FALSE(form->isVisible());
+  ASSERT_TRUE(unchanged.open(QIODevice::ReadOnly));
+  EXPECT_EQ(unchanged.readAll(), "1 2\n2 3\n# čísla: 1 3 0\n---\n1 2\n1 3\n");
+  MessageBoxes::SetAnswerHook({});
+  // The open dialog starts where the file opened last is.
+  WindowSettings settings;
+  EXPECT_EQ(DialogFolders(settings).Folder(DialogFolders::Kind::Trees), QFileInfo(path).absolutePath());
 }
 
 TEST_F(FilesWindowTest, AFileDroppedOnTheEdgeBoxOpensInsteadOfTypingItsName) {
