@@ -8,7 +8,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool imagemagick poppler-utils
   clang libclang-rt-14-dev clang-format
-  dpkg-dev file appstream
+  dpkg-dev file appstream lintian desktop-file-utils shared-mime-info libglib2.0-bin
   nauty
 )
 missing=()
