@@ -197,9 +197,10 @@ bool TreeFileCommands::MayDiscardChanges() {
 
 void TreeFileCommands::Save() {
   const TreeSet& set = window_.State().OpenSet;
-  // graph6 and sparse6 hold no fillings: such a set is saved anew as edge lines.
-  const bool rewritten = std::any_of(set.file.sources.begin(), set.file.sources.end(),
-                                     [](const TreeSource& s) { return s.sixLine && !s.wrongSize; });
+  // graph6 and sparse6 hold no fillings: a set whose graphs gain fillings is saved anew as edge lines.
+  TreeSet kept = set;
+  KeepWork(window_.State(), window_.FilledBoxTexts(), kept);
+  const bool rewritten = RewritesSixFormatGraphs(set.file, FileBoxTexts(kept));
   if (set.Empty() || set.path.empty() || rewritten) {
     AskWhereToSave();
     return;

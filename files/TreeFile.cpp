@@ -227,8 +227,6 @@ std::string TreeFileDocumentText(const TreeFileReading& file,
     if (source.sixLine) uses[source.sixLine] = {Role::SixLine, t};
     if (source.fillingLine) uses[source.fillingLine] = {Role::Filling, t};
   }
-  // A graph6 or sparse6 graph that opened is written as edge lines; a refused one stays as it is.
-  auto converted = [&](int t) { return file.sources[t].sixLine && !file.sources[t].wrongSize; };
   auto filling = [&](int t) {
     const std::size_t n = file.trees[t].edgeLines.size() + 1;
     if (t < static_cast<int>(boxTexts.size()) && !boxTexts[t].empty()) return FillingNumbers(boxTexts[t], n);
@@ -238,6 +236,11 @@ std::string TreeFileDocumentText(const TreeFileReading& file,
     const std::vector<int> numbers = filling(t);
     return file.sources[t].fillingLine ||
            std::any_of(numbers.begin(), numbers.end(), [](int x) { return x; });
+  };
+  // A graph6 or sparse6 graph holds no filling: one with a filling to keep is written as edge lines;
+  // the others stay as they are.
+  auto converted = [&](int t) {
+    return file.sources[t].sixLine && !file.sources[t].wrongSize && hasFilling(t);
   };
   // A tree that turns into edge lines, or gains a filling beside other trees, must stand in a block
   // of its own, so that its lines and filling cannot join another tree's; a tree of edge lines that
@@ -314,6 +317,20 @@ std::string TreeFileDocumentText(const TreeFileReading& file,
     }
   }
   return text;
+}
+
+bool RewritesSixFormatGraphs(const TreeFileReading& file,
+                             const std::vector<std::vector<std::string>>& boxTexts) {
+  for (std::size_t t = 0; t < file.trees.size(); ++t) {
+    const TreeSource& source = file.sources[t];
+    if (!source.sixLine || source.wrongSize) continue;
+    const std::vector<int> numbers = t < boxTexts.size() && !boxTexts[t].empty()
+                                         ? FillingNumbers(boxTexts[t], file.trees[t].edgeLines.size() + 1)
+                                         : file.trees[t].filling.value_or(std::vector<int>{});
+    if (source.fillingLine || std::any_of(numbers.begin(), numbers.end(), [](int x) { return x; }))
+      return true;
+  }
+  return false;
 }
 
 namespace {

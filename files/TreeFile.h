@@ -88,8 +88,8 @@ std::string RefusedTreesMessage(const std::string& fileName, const std::vector<s
 
 // The file's text again, with each tree's filling taken from `boxTexts` (one entry per tree: the
 // texts of boxes 1..n; an empty list keeps the tree's filling as read) and every other line as it
-// was. A graph6 or sparse6 graph that the window opened becomes edge lines, since those formats
-// hold no filling; one the window refused stays as written. LF line ends.
+// was. A graph6 or sparse6 graph with a filling to keep becomes edge lines, since those formats hold
+// no filling; the others stay as written. LF line ends.
 std::string TreeFileDocumentText(const TreeFileReading& file,
                                  const std::vector<std::vector<std::string>>& boxTexts);
 // The numbers a filling comment would hold for these box texts (0 for an empty box or a text that
@@ -102,6 +102,9 @@ std::string CannotOpenFileMessage(const std::string& path);
 std::string NotATreeFileMessage(const std::string& path, int line);
 // "Súbor <name> je väčší ako 1 MB."
 std::string TooBigFileMessage(const std::string& path);
+// Whether TreeFileDocumentText writes a graph6 or sparse6 graph of the file as edge lines.
+bool RewritesSixFormatGraphs(const TreeFileReading& file,
+                             const std::vector<std::vector<std::string>>& boxTexts);
 // The message for a failed reading.
 std::string TreeFileFailureMessage(const std::string& path, const TreeFileFailure& failure);
 // "Strom sa nepodarilo uložiť do súboru <path>."
