@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/AllTreesBench.h"
 #include "bench/Quantile.h"
 #include "bench/Timing.h"
 #include "bench/baseline/BaselineSearch.h"
@@ -247,7 +248,8 @@ void PrintCorpusStatistics(const std::string& path, bool withBaseline, double li
 }  // namespace
 
 // --corpus_only skips the micro benchmarks, --no_baseline the baseline's corpus runs; --corpus=FILE
-// (repeatable) replaces the two default corpora.
+// (repeatable) replaces the two default corpora; --all_trees_20 adds the check of every tree of 20
+// vertices.
 int main(int argc, char** argv) {
   bool micro = true;
   bool corpus = true;
@@ -262,6 +264,8 @@ int main(int argc, char** argv) {
       micro = false;
     } else if (arg == "--no_baseline") {
       withBaseline = false;
+    } else if (arg == "--all_trees_20") {
+      RegisterAllTreesOf20();
     } else if (arg.rfind("--corpus=", 0) == 0) {
       corpora.push_back(arg.substr(9));
     } else {

@@ -7,13 +7,21 @@
 // `forced v label` or `possible v label`, and the ms.
 // `--next` reads `n a-b a-b ... | l1,l2,...,ln` (a labeling) and prints the graceful labeling after
 // it in candidate order (or `last`) and the ms.
+// `--all-trees N [--threads K] [--verbose]` reads nothing: it finds some graceful labeling of every
+// tree of N vertices on K threads (default: all the machine runs at once) and prints one line with
+// the count, the seconds and the slowest tree with its ms and labeling. Each tree without one is
+// printed as `n a-b ... | none`; with `--verbose` every tree is printed, as `n a-b ... | l1,...,ln`.
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "corpusio/Corpus.h"
+#include "files/AllTrees.h"
+#include "files/AllTreesCheck.h"
 #include "search/GracefulSearch.h"
 #include "search/NextLabeling.h"
 #include "tests/support/HintAnswer.h"
@@ -53,13 +61,84 @@ std::string Answer(Mode mode, const TreeLine& tree, const Labels& given) {
   return "?";
 }
 
+// The tree as the other modes read it: `n a-b a-b ...`.
+std::string TreeText(const NumberedTree& tree) {
+  std::string text = std::to_string(tree.n);
+  for (const Edge& e : tree.edges) text += ' ' + std::to_string(e.a) + '-' + std::to_string(e.b);
+  return text;
+}
+
+int CheckAllTreesOf(int n, int threads, bool verbose) {
+  AllTreesOptions options;
+  options.n = n;
+  options.threads = threads;
+  options.keepLabelings = verbose;
+  const AllTreesResult result = CheckAllTrees(options);
+  if (verbose) {
+    VisitFreeTrees(n, [&](const NumberedTree& tree) {
+      const Labels& labels = result.labelings[static_cast<std::size_t>(tree.index)];
+      std::cout << TreeText(tree) << " | "
+                << LabelsText(labels[1] ? std::optional<Labels>(labels) : std::nullopt, n) << '\n';
+      return true;
+    });
+  } else {
+    for (const NumberedTree& tree : result.withoutLabeling) std::cout << TreeText(tree) << " | none\n";
+  }
+  char summary[160];
+  std::snprintf(summary, sizeof summary, "%lld trees, %zu without a labeling, %.3f s", result.checked,
+                result.withoutLabeling.size(), result.seconds);
+  std::cout << summary;
+  if (result.slowest) {
+    char ms[32];
+    std::snprintf(ms, sizeof ms, "%.3f", result.slowest->ms);
+    std::cout << "; slowest " << ms << " ms: " << TreeText(result.slowest->tree) << " | "
+              << LabelsText(result.slowest->labeling, n);
+  }
+  std::cout << std::endl;
+  return result.withoutLabeling.empty() ? 0 : 1;
+}
+
+// A whole number from lo to hi, or nullopt.
+std::optional<int> NumberArgument(const char* text, int lo, int hi) {
+  char* end = nullptr;
+  const long value = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || value < lo || value > hi) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+constexpr const char* Usage =
+    "usage: graceful-search [--plain | --closest | --hint | --next] < trees.txt\n"
+    "       graceful-search --all-trees N [--threads K] [--verbose]\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
   Mode mode = Mode::First;
+  std::optional<int> allTrees;
+  int threads = 0;
+  bool verbose = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--plain") {
+    if (arg == "--all-trees" || arg == "--threads") {
+      const std::optional<int> value =
+          i + 1 < argc ? NumberArgument(argv[i + 1], arg == "--threads" ? 1 : MinAllTreesVertices,
+                                        arg == "--threads" ? 256 : MaxAllTreesVertices)
+                       : std::nullopt;
+      if (!value) {
+        std::cerr << (arg == "--threads" ? "--threads takes a count from 1 to 256\n"
+                                         : "--all-trees takes a vertex count from 2 to 20\n")
+                  << Usage;
+        return 2;
+      }
+      if (arg == "--threads") {
+        threads = *value;
+      } else {
+        allTrees = *value;
+      }
+      ++i;
+    } else if (arg == "--verbose") {
+      verbose = true;
+    } else if (arg == "--plain") {
       mode = Mode::Plain;
     } else if (arg == "--closest") {
       mode = Mode::Closest;
@@ -68,9 +147,14 @@ int main(int argc, char** argv) {
     } else if (arg == "--next") {
       mode = Mode::Next;
     } else {
-      std::cerr << "usage: graceful-search [--plain | --closest | --hint | --next] < trees.txt\n";
+      std::cerr << Usage;
       return 2;
     }
+  }
+  if (allTrees) return CheckAllTreesOf(*allTrees, threads, verbose);
+  if (threads || verbose) {
+    std::cerr << "--threads and --verbose go with --all-trees\n" << Usage;
+    return 2;
   }
   const bool withBoxes = mode == Mode::Closest || mode == Mode::Hint || mode == Mode::Next;
   std::string line;

@@ -111,3 +111,26 @@ std::optional<SixFormatGraph> ReadSixFormatLine(std::string_view line) {
   }
   return graph;
 }
+
+std::string Graph6Line(int n, const std::vector<Edge>& edges) {
+  n = std::clamp(n, 0, MaxVertices);
+  std::uint32_t adjacent[MaxVertices] = {};
+  for (const Edge& e : edges) {
+    if (e.a < 1 || e.a > n || e.b < 1 || e.b > n || e.a == e.b) continue;
+    adjacent[e.a - 1] |= std::uint32_t{1} << (e.b - 1);
+  }
+  std::string line(1, static_cast<char>(Bias + n));
+  int bits = 0;
+  int byte = 0;
+  for (int b = 1; b < n; ++b) {
+    for (int a = 0; a < b; ++a) {
+      byte = (byte << 1) | static_cast<int>(((adjacent[a] >> b) | (adjacent[b] >> a)) & 1);
+      if (++bits == 6) {
+        line += static_cast<char>(Bias + byte);
+        bits = byte = 0;
+      }
+    }
+  }
+  if (bits > 0) line += static_cast<char>(Bias + (byte << (6 - bits)));
+  return line;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,3 +19,7 @@ struct SixFormatGraph {
 // nullopt when the line is no graph of either form: a byte outside 63..126, a vertex count cut
 // short, for graph6 a length that does not fit the vertex count or padding bits that are not zero.
 std::optional<SixFormatGraph> ReadSixFormatLine(std::string_view line);
+
+// The graph6 line of a graph of n <= 20 vertices (no header, no line end). Edges with an end
+// outside 1..n and loops are left out.
+std::string Graph6Line(int n, const std::vector<Edge>& edges);

@@ -28,7 +28,7 @@ int Count(std::uint32_t mask) {
 
 }  // namespace
 
-std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges) {
+std::optional<SearchGraph> MakeSearchGraphWithoutPaths(int n, const std::vector<Edge>& edges) {
   SearchGraph graph;
   graph.n = n;
   graph.edges = edges;
@@ -40,6 +40,13 @@ std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges
   for (int v = 1; v <= n; ++v) {
     if (Count(graph.adjacent[v]) % 2) graph.oddDegree |= Bit(v);
   }
+  return graph;
+}
+
+std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges) {
+  std::optional<SearchGraph> made = MakeSearchGraphWithoutPaths(n, edges);
+  if (!made) return std::nullopt;
+  SearchGraph& graph = *made;
   for (int root = 1; root <= n; ++root) {
     int queue[MaxVertices];
     int head = 0;
@@ -56,7 +63,7 @@ std::optional<SearchGraph> MakeSearchGraph(int n, const std::vector<Edge>& edges
       }
     }
   }
-  return graph;
+  return made;
 }
 
 ChainedGracefulSearch::ChainedGracefulSearch(const SearchGraph& graph, SearchReporter& reporter)
@@ -74,6 +81,18 @@ std::optional<Labels> ChainedGracefulSearch::Find(const std::vector<LabelChain>&
   const long long firstTry = nodeLimit < 0 ? FirstTryBudget : std::min(FirstTryBudget, nodeLimit);
   Result r = Run(Strategy::LargestValue, firstTry);
   if (r == Result::OutOfBudget && firstTry != nodeLimit) r = Race(chains, nodeLimit);
+  if (r == Result::Stopped) return std::nullopt;
+  gaveUp_ = r == Result::OutOfBudget;
+  return best_;
+}
+
+std::optional<Labels> ChainedGracefulSearch::FindBy(Strategy strategy, const std::vector<LabelChain>& chains,
+                                                    long long nodeLimit) {
+  best_.reset();
+  gaveUp_ = false;
+  Prepare(chains);
+  if (Count(broken_) > maxBroken_) return std::nullopt;
+  const Result r = Run(strategy, nodeLimit);
   if (r == Result::Stopped) return std::nullopt;
   gaveUp_ = r == Result::OutOfBudget;
   return best_;

@@ -12,10 +12,19 @@ namespace {
 // leaves one labeling of each such family to look at.
 std::vector<LabelChain> LegOrders(const SearchGraph& graph, std::uint32_t constrained) {
   const int n = graph.n;
+  // A leg starts at a neighbour of degree 1 or 2 that no chain holds.
+  std::uint32_t mayStart = 0;
+  for (int v = 1; v <= n; ++v) {
+    if (std::popcount(graph.adjacent[v]) <= 2) mayStart |= Bit(v);
+  }
+  mayStart &= ~constrained;
   std::vector<LabelChain> orders;
   for (int hub = 1; hub <= n; ++hub) {
-    std::vector<int> firstByLength[MaxVertices + 1];
-    for (std::uint32_t next = graph.adjacent[hub]; next; next &= next - 1) {
+    const std::uint32_t starts = graph.adjacent[hub] & mayStart;
+    if (std::popcount(starts) < 2) continue;
+    int lengthOf[MaxVertices + 1] = {};
+    std::uint32_t lengths = 0;
+    for (std::uint32_t next = starts; next; next &= next - 1) {
       const int start = std::countr_zero(next);
       int previous = hub;
       int current = start;
@@ -28,11 +37,18 @@ std::vector<LabelChain> LegOrders(const SearchGraph& graph, std::uint32_t constr
         ++length;
       }
       if (!(constrained & Bit(current)) && std::popcount(graph.adjacent[current]) == 1) {
-        firstByLength[length].push_back(start);
+        lengthOf[start] = length;
+        lengths |= Bit(length);
       }
     }
-    for (const std::vector<int>& firsts : firstByLength) {
-      if (firsts.size() >= 2) orders.push_back({firsts});
+    // By length, shortest first; within a length, the first vertices in increasing order.
+    for (; lengths; lengths &= lengths - 1) {
+      const int length = std::countr_zero(lengths);
+      std::vector<int> firsts;
+      for (std::uint32_t next = starts; next; next &= next - 1) {
+        if (lengthOf[std::countr_zero(next)] == length) firsts.push_back(std::countr_zero(next));
+      }
+      if (firsts.size() >= 2) orders.push_back({std::move(firsts)});
     }
   }
   return orders;
