@@ -71,8 +71,9 @@ struct ProgramState {
   // The document: the trees of the file opened or saved last (or of a set made by the program),
   // which of them is in the window, and what the student did on each.
   struct TreeSet {
-    std::string path;   // the file, empty while the set has never been saved
-    std::string title;  // what the window's title calls it: the file's name
+    std::string path;           // the file, empty while the set has never been saved
+    std::string title;          // what the window's title calls it: the file's name
+    std::string suggestedName;  // for a set without a file: the name its first save suggests
     TreeFileReading file;
     std::vector<int> opened;  // the trees of the file the window takes, in file order
     int index = 0;            // which of those is in the window

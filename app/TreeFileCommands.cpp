@@ -5,12 +5,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontMetrics>
-#include <QInputDialog>
-#include <QLabel>
 #include <QMimeData>
 #include <QSaveFile>
 
+#include "app/CountDialog.h"
 #include "app/DialogFolders.h"
 #include "app/ExerciseWindow.h"
 #include "app/QtText.h"
@@ -19,7 +17,6 @@
 #include "platform/MessageBoxes.h"
 #include "tree/Connectivity.h"
 #include "tree/CrossingFree.h"
-#include "tree/IntConversion.h"
 #include "tree/RandomTree.h"
 
 namespace {
@@ -78,7 +75,7 @@ struct OpenedSet {
   std::vector<std::string> refusals;
 };
 
-OpenedSet OpenReading(TreeFileReading reading, const QString& path) {
+OpenedSet MakeSet(TreeFileReading reading, const QString& path, const std::string& title) {
   OpenedSet result;
   for (std::size_t t = 0; t < reading.trees.size(); ++t) {
     if (const auto refusal = TreeRefusal(reading.trees[t], reading.sources[t])) {
@@ -93,7 +90,7 @@ OpenedSet OpenReading(TreeFileReading reading, const QString& path) {
     result.set.savedFilling.push_back(Padded(tree.filling.value_or(std::vector<int>{}), VertexCountOf(tree)));
   }
   result.set.path = path.toStdString();
-  result.set.title = FileName(path);
+  result.set.title = title;
   result.set.file = std::move(reading);
   return result;
 }
@@ -125,26 +122,45 @@ bool TreeFileCommands::Open(const QString& path) {
     MessageBoxes::ShowError(parent, Q(TreeFileFailureMessage(FileName(path), *reading.failure)));
     return false;
   }
+  if (!OpenReading(std::move(reading), path, FileName(path), {})) return false;
+  // The open dialog starts where this file is, also for one given on the command line or dropped.
+  folders_.Remember(DialogFolders::Kind::Trees, path);
+  return true;
+}
+
+bool TreeFileCommands::OpenGenerated(const std::string& text, const std::string& title,
+                                     const std::string& suggestedName) {
+  if (window_.State().Busy) return false;
+  return OpenReading(ReadTreeFile(text), QString(), title, suggestedName);
+}
+
+bool TreeFileCommands::OpenReading(TreeFileReading reading, const QString& path, const std::string& title,
+                                   const std::string& suggestedName) {
+  QWidget* parent = window_.DialogParent();
   // Every tree is checked before anything changes.
   const std::size_t treeCount = reading.trees.size();
-  OpenedSet opened = OpenReading(std::move(reading), path);
+  OpenedSet opened = MakeSet(std::move(reading), path, title);
+  opened.set.suggestedName = suggestedName;
   if (opened.set.Empty()) {
     MessageBoxes::ShowError(
-        parent, Q(treeCount == 1
-                      ? RefusedTreeMessage(FileName(path), opened.refusals.front())
-                      : RefusedTreesMessage(FileName(path), opened.refusals, static_cast<int>(treeCount))));
+        parent, Q(treeCount == 1 ? RefusedTreeMessage(title, opened.refusals.front())
+                                 : RefusedTreesMessage(title, opened.refusals, static_cast<int>(treeCount))));
     return false;
   }
   if (!MayDiscardChanges()) return false;
   if (!opened.refusals.empty()) {
-    MessageBoxes::ShowMessage(
-        parent, Q(RefusedTreesMessage(FileName(path), opened.refusals, static_cast<int>(treeCount))));
+    MessageBoxes::ShowMessage(parent,
+                              Q(RefusedTreesMessage(title, opened.refusals, static_cast<int>(treeCount))));
   }
-  // The open dialog starts where this file is, also for one given on the command line or dropped.
-  folders_.Remember(DialogFolders::Kind::Trees, path);
   window_.SetOpenSet(std::move(opened.set));
   PutSetTree(0);
   return true;
+}
+
+void TreeFileCommands::OpenAsExercise(const std::vector<std::string>& edgeLines) {
+  if (window_.State().Busy || !MayDiscardChanges()) return;
+  window_.SetOpenSet({});
+  window_.ConfirmNewExercise(edgeLines, {}, false);
 }
 
 void TreeFileCommands::PutSetTree(int index) {
@@ -183,7 +199,8 @@ bool TreeFileCommands::Modified() const {
 bool TreeFileCommands::MayDiscardChanges() {
   if (!Modified()) return true;
   const std::string name = window_.State().OpenSet.title;
-  switch (MessageBoxes::AskToSaveChanges(window_.DialogParent(), Q(texts::SaveChangesQuestion(name)))) {
+  const bool file = !window_.State().OpenSet.path.empty();
+  switch (MessageBoxes::AskToSaveChanges(window_.DialogParent(), Q(texts::SaveChangesQuestion(name, file)))) {
     case MessageBoxes::Answer::Save:
       Save();
       return !Modified();
@@ -249,7 +266,7 @@ bool TreeFileCommands::SaveTo(const QString& path) {
     return false;
   }
   // What was written is the document now: its file, its lines, the fillings saved.
-  OpenedSet saved = OpenReading(ReadTreeFile(text), path);
+  OpenedSet saved = MakeSet(ReadTreeFile(text), path, FileName(path));
   if (!set.Empty()) {
     saved.set.index = set.index;
     saved.set.work = set.work;
@@ -273,28 +290,9 @@ void TreeFileCommands::RenumberWithoutCrossings() {
 
 void TreeFileCommands::AskForRandomTree() {
   const int n = window_.State().VertexCount;
-  QString answer = QString::number(n >= 2 ? n : 10);
-  for (;;) {
-    QInputDialog dialog(window_.DialogParent());
-    dialog.setWindowTitle(Q(texts::RandomTreeTitle));
-    dialog.setLabelText(Q(texts::RandomTreePrompt));
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setTextValue(answer);
-    // Wide enough for the title beside the title bar's icon and buttons, which Qt does not size for.
-    // The dialog's layout sets its own minimum from its contents, so the prompt carries the width.
-    if (auto* prompt = dialog.findChild<QLabel*>()) {
-      prompt->setMinimumWidth(QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle()) + 160);
-    }
-    if (dialog.exec() != QDialog::Accepted) return;
-    answer = dialog.textValue().trimmed();
-    // A number out of range is refused in words, not quietly replaced by another.
-    const std::optional<int> count = ConvertToInt(answer.toStdString());
-    if (count && *count >= 2 && *count <= MaxVertices) {
-      PutRandomTree(*count);
-      return;
-    }
-    MessageBoxes::ShowMessage(window_.DialogParent(), Q(texts::RandomTreeCountRefused(answer.toStdString())));
-  }
+  if (const auto count = AskForCount(window_.DialogParent(), texts::RandomTreeTitle, texts::RandomTreePrompt,
+                                     n >= 2 ? n : 10, 2, MaxVertices))
+    PutRandomTree(*count);
 }
 
 void TreeFileCommands::PutRandomTree(int n) {

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <vector>
+
+#include "files/TreeFile.h"
 
 class DialogFolders;
 class ExerciseWindow;
@@ -18,6 +22,11 @@ class TreeFileCommands {
   // Opens a tree file (or a set of trees) and confirms its first tree that the window takes; false
   // when none opened, and then nothing has changed.
   bool Open(const QString& path);
+  // A set the program made, as text of a tree file: it opens as a file would, but has none behind
+  // it until it is saved (under a name like `suggestedName`).
+  bool OpenGenerated(const std::string& text, const std::string& title, const std::string& suggestedName);
+  // One tree as a new exercise of the student's own (the document closes, asking first).
+  void OpenAsExercise(const std::vector<std::string>& edgeLines);
   // Ctrl+S: back into the file opened, or where the student chooses.
   void Save();
   void AskWhereToSave();
@@ -39,6 +48,8 @@ class TreeFileCommands {
   void Quit();
 
  private:
+  bool OpenReading(TreeFileReading reading, const QString& path, const std::string& title,
+                   const std::string& suggestedName);
   void PutSetTree(int index);
   QString SuggestedSavePath() const;
 

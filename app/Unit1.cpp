@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "app/CommandTable.h"
+#include "app/ConjectureCommands.h"
 #include "app/LabelingHelpCommands.h"
 #include "app/MouseHoldWatcher.h"
 #include "app/PaperCommands.h"

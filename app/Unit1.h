@@ -24,6 +24,7 @@ class QDropEvent;
 class VertexNumbers;
 class MouseHoldWatcher;
 class CommandTable;
+class ConjectureCommands;
 class LabelingHelpCommands;
 class PaperCommands;
 class TreeFileCommands;
@@ -42,6 +43,7 @@ class TForm1 : public QWidget, public ExerciseWindow {
   TreeFileCommands& Files() { return *files_; }
   PaperCommands& Paper() { return *paper_; }
   LabelingHelpCommands& Help() { return *help_; }
+  ConjectureCommands& Conjecture() { return *conjecture_; }
   const CommandTable& Commands() const override { return *commands_; }
 
   void Memo1Enter();
@@ -208,5 +210,6 @@ class TForm1 : public QWidget, public ExerciseWindow {
   std::unique_ptr<TreeFileCommands> files_;
   std::unique_ptr<PaperCommands> paper_;
   std::unique_ptr<ViewCommands> view_;
+  std::unique_ptr<ConjectureCommands> conjecture_;
   std::unique_ptr<CommandTable> commands_;
 };

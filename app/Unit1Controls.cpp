@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include "app/CommandTable.h"
+#include "app/ConjectureCommands.h"
 #include "app/LabelingHelpCommands.h"
 #include "app/MouseHoldWatcher.h"
 #include "app/PaperCommands.h"
@@ -218,8 +219,10 @@ void TForm1::CreateCommands() {
   files_ = std::make_unique<TreeFileCommands>(*this, dialogFolders_);
   paper_ = std::make_unique<PaperCommands>(*this, dialogFolders_);
   view_ = std::make_unique<ViewCommands>(*this, settings_);
-  commands_ = std::make_unique<CommandTable>(this, WindowCommandRows({*help_, *files_, *paper_, *view_}),
-                                             [this] { return CommandSnapshot(); });
+  conjecture_ = std::make_unique<ConjectureCommands>(*this, *files_);
+  commands_ = std::make_unique<CommandTable>(
+      this, WindowCommandRows({*help_, *files_, *paper_, *view_, *conjecture_}),
+      [this] { return CommandSnapshot(); });
   view_->RestoreFromSettings();
   UpdateCommands();
 }

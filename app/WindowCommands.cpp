@@ -1,5 +1,6 @@
 #include "app/WindowCommands.h"
 
+#include "app/ConjectureCommands.h"
 #include "app/LabelingHelpCommands.h"
 #include "app/PaperCommands.h"
 #include "app/TreeFileCommands.h"
@@ -55,6 +56,9 @@ std::vector<CommandRow> WindowCommandRows(const CommandHolders& h) {
        [h] { h.files.NextSetTree(); }},
       {"previousSetTree", texts::PreviousSetTreeCommand, {Ctrl(Qt::Key_PageUp)}, M::Exercise, 1, SetHasPrevious,
        [h] { h.files.PreviousSetTree(); }},
+      {"allTrees", texts::AllTreesCommand, {}, M::Exercise, 2, Idle, [h] { h.conjecture.AskForAllTrees(); }},
+      {"checkAllTrees", texts::CheckAllTreesCommand, {}, M::Exercise, 2, Idle,
+       [h] { h.conjecture.AskToCheckAllTrees(); }},
 
       {"vertexNumbers", texts::ShowVertexNumbersCommand, {Ctrl(Qt::Key_M)}, M::View, 0, Always,
        [h] { h.view.ToggleVertexNumbers(); }, [](const CommandOffer& o) { return o.vertexNumbersShown; }},

@@ -4,6 +4,7 @@
 
 #include "app/CommandTable.h"
 
+class ConjectureCommands;
 class LabelingHelpCommands;
 class PaperCommands;
 class TreeFileCommands;
@@ -15,6 +16,7 @@ struct CommandHolders {
   TreeFileCommands& files;
   PaperCommands& paper;
   ViewCommands& view;
+  ConjectureCommands& conjecture;
 };
 
 // Every command of the context menu and the keys, in the menu's order.

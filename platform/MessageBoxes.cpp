@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -68,6 +69,17 @@ Answer AskToSaveChanges(QWidget* parent, const QString& text) {
     default:
       return Answer::Cancel;
   }
+}
+
+bool OfferAction(QWidget* parent, const QString& text, const QString& action) {
+  if (CurrentAnswerHook()) return CurrentAnswerHook()(text) == Answer::Save;
+  ScreenCentredBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString(),
+                       QMessageBox::Close, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(text);
+  QPushButton* chosen = box.addButton(action, QMessageBox::AcceptRole);
+  box.exec();
+  return box.clickedButton() == chosen;
 }
 
 void ShowMessage(QWidget* parent, const QString& text) { Show(parent, Kind::Message, text); }

@@ -28,5 +28,8 @@ enum class Answer { Save, Discard, Cancel };
 using AnswerHook = std::function<Answer(const QString& text)>;
 void SetAnswerHook(AnswerHook hook);
 Answer AskToSaveChanges(QWidget* parent, const QString& text);
+// A message with a second button that offers what to do next (its text `action`) beside Close;
+// true when that button was chosen. The answer hook answers it too: Save stands for the action.
+bool OfferAction(QWidget* parent, const QString& text, const QString& action);
 
 }  // namespace MessageBoxes

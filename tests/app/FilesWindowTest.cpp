@@ -5,11 +5,14 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 #include "WindowHarness.h"
+#include "app/ConjectureCommands.h"
 #include "tree/CrossingFree.h"
 
 namespace {
@@ -304,4 +307,45 @@ TEST_F(FilesWindowTest, PrintsTheExerciseAndMakesWorksheetsOfASetOrOfRandomTrees
   const QString nowhere = dir.filePath("missing/list.pdf");
   EXPECT_FALSE(form->Paper().WriteWorksheetTo(nowhere, 1, 5));
   EXPECT_EQ(LastBox(), "Pracovný list sa nepodarilo uložiť do súboru " + nowhere.toStdString() + ".");
+}
+
+TEST_F(FilesWindowTest, EveryTreeOfNVerticesIsASetAndIsCheckedWhileTheWindowWaits) {
+  // The largest set the window offers, with every tree of it taken.
+  ASSERT_TRUE(form->Conjecture().OpenAllTrees(16));
+  EXPECT_EQ(form->State().OpenSet.opened.size(), 19320u);
+  EXPECT_TRUE(boxes.empty()) << LastBox();
+  ASSERT_TRUE(form->Conjecture().OpenAllTrees(7));
+  EXPECT_EQ(form->windowTitle().toStdString(),
+            "Všetky stromy s 7 vrcholmi (1/11) – Skúšanie gracióznych ohodnotení stromov");
+  EXPECT_EQ(CrossingCount(7, form->State().TreeEdges()), 0);  // numbered so that no edges cross
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(form->State().OpenSet.index, 1);
+  EXPECT_TRUE(boxes.empty()) << LastBox();
+
+  // The check offers the slowest tree; taking it opens it as a new exercise (nothing changed here).
+  std::vector<std::string> asked;
+  MessageBoxes::SetAnswerHook([&](const QString& text) {
+    asked.push_back(text.toStdString());
+    return MessageBoxes::Answer::Save;
+  });
+  const std::optional<std::string> summary = form->Conjecture().CheckAllTrees(8);
+  ASSERT_TRUE(summary.has_value());
+  EXPECT_EQ(summary->rfind("Všetkých 23 stromov s 8 vrcholmi má graciózne ohodnotenie. Trvalo to ", 0), 0u)
+      << *summary;
+  EXPECT_NE(summary->find("najdlhšie"), std::string::npos);
+  EXPECT_EQ(asked, std::vector<std::string>{*summary});
+  EXPECT_EQ(form->State().VertexCount, 8);
+  EXPECT_TRUE(form->State().OpenSet.Empty());
+  EXPECT_FALSE(form->State().Busy);
+  MessageBoxes::SetAnswerHook({});
+
+  // Cancelled at once: no summary, and the window is as it was.
+  const std::vector<Edge> before = form->State().TreeEdges();
+  QTimer::singleShot(50, form.get(), [] {
+    if (auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) dialog->cancel();
+  });
+  EXPECT_FALSE(form->Conjecture().CheckAllTrees(20).has_value());
+  EXPECT_FALSE(form->State().Busy);
+  EXPECT_EQ(form->State().TreeEdges(), before);
+  EXPECT_TRUE(Button(3)->isEnabled());
 }
