@@ -12,7 +12,6 @@
 class CommandTable;
 class QImage;
 class QWidget;
-struct ExercisePage;
 
 // A proposed graceful labeling as the window reports it: the status lines above the sentence, the
 // sentence, and the labeling for the proposal table and "Vyplniť graf…".
@@ -82,9 +81,7 @@ class ExerciseWindow {
   virtual bool ZoomFits(int percent) const = 0;
 
   // Paper and pictures: where the vertices of a tree stand in the window's drawing style; the tree
-  // picture with its boxes (and the table when shown) at three times the size; the exercise as it
-  // stands, for a printed page.
+  // picture with its boxes (and the table when shown) at three times the size.
   virtual VertexLayout LayoutFor(int n, const std::vector<Edge>& edges) const = 0;
   virtual QImage PictureForExport() const = 0;
-  virtual ExercisePage ExerciseForPaper() const = 0;
 };

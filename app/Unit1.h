@@ -82,7 +82,6 @@ class TForm1 : public QWidget, public ExerciseWindow {
   bool ZoomFits(int percent) const override;
   VertexLayout LayoutFor(int n, const std::vector<Edge>& edges) const override;
   QImage PictureForExport() const override;
-  ExercisePage ExerciseForPaper() const override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -19,7 +19,6 @@
 #include "check/Verdict.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureExport.h"
-#include "platform/PrintedPages.h"
 #include "search/Proposal.h"
 #include "tree/LayoutClearance.h"
 #include "tree/TreeDrawing.h"
@@ -349,16 +348,4 @@ QImage TForm1::PictureForExport() const {
     VertexNumbers::Paint(painter, vertexNumbers_->Numbers());
   }
   return image;
-}
-
-ExercisePage TForm1::ExerciseForPaper() const {
-  ExercisePage page;
-  for (const Edge& edge : state_.TreeEdges()) page.edges.emplace_back(edge.a, edge.b);
-  page.tree = g->Recording();
-  page.boxes = ShownBoxesForExport();
-  page.table = state_.CheckTableShown ? tab->Recording() : nullptr;
-  const std::vector<VertexNumbers::Number> numbers = vertexNumbers_->Numbers();
-  if (!numbers.empty())
-    page.overlay = [numbers](QPainter& painter) { VertexNumbers::Paint(painter, numbers); };
-  return page;
 }

@@ -73,9 +73,6 @@ inline const std::string HintCommand = "Poradiť";
 inline const std::string PrintCommand = "Tlačiť…";
 inline const std::string WorksheetCommand = "Pracovný list (PDF)…";
 inline const std::string WorksheetTitle = "Pracovný list";
-inline std::string WorksheetCountPrompt(int most) {
-  return "Počet stromov (1 až " + std::to_string(most) + "):";
-}
 inline const std::string SuggestedWorksheetName = "pracovny-list.pdf";
 inline const std::string PdfFileFilter = "Dokumenty PDF (*.pdf)";
 inline const std::string WorksheetProgressText = "Hľadám riešenia stromov pracovného listu…";
