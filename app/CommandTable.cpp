@@ -69,11 +69,4 @@ void CommandTable::ShowMenu(const QPoint& globalPos) const {
   menu.exec(globalPos);
 }
 
-QAction* CommandTable::Action(const char* id) const {
-  for (std::size_t i = 0; i < rows_.size(); ++i) {
-    if (std::string(rows_[i].id) == id) return actions_[i];
-  }
-  return nullptr;
-}
-
 std::string KeyText(const QKeySequence& key) { return key.toString(QKeySequence::NativeText).toStdString(); }

@@ -49,7 +49,6 @@ class CommandTable {
   // Enables and checks every command from the snapshot of the state.
   void Update();
   void ShowMenu(const QPoint& globalPos) const;
-  QAction* Action(const char* id) const;
   const std::vector<CommandRow>& Rows() const { return rows_; }
 
  private:

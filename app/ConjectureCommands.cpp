@@ -15,6 +15,7 @@
 #include "files/AllTreesCheck.h"
 #include "files/Graph6.h"
 #include "platform/MessageBoxes.h"
+#include "tree/NumberList.h"
 #include "tree/RandomTree.h"
 
 namespace {
@@ -29,15 +30,6 @@ std::string Seconds(double seconds) {
   return Grouped(std::llround(seconds)) + " s";
 }
 
-std::string EdgesText(const NumberedTree& tree) {
-  std::string text;
-  for (const Edge& edge : tree.edges) {
-    if (!text.empty()) text += ", ";
-    text += std::to_string(edge.a) + "–" + std::to_string(edge.b);
-  }
-  return text;
-}
-
 std::string ProgressText(int n, const AllTreesProgress& progress) {
   std::string text = texts::CheckingAllTrees(n, Grouped(progress.done), Grouped(progress.total));
   if (progress.seconds > 0 && progress.done > 0) {
@@ -47,8 +39,7 @@ std::string ProgressText(int n, const AllTreesProgress& progress) {
   return text;
 }
 
-}  // namespace
-
+// "Všetkých 823 065 stromov s 20 vrcholmi má graciózne ohodnotenie. Trvalo to 41 s; …"
 std::string AllTreesSummary(const AllTreesResult& result) {
   std::string text;
   if (result.withoutLabeling.empty()) {
@@ -56,15 +47,17 @@ std::string AllTreesSummary(const AllTreesResult& result) {
   } else {
     text = texts::TreesWithoutLabeling(result.n,
                                        Grouped(static_cast<long long>(result.withoutLabeling.size()))) +
-           " Prvý z nich: " + EdgesText(result.withoutLabeling.front()) + ".";
+           " Prvý z nich: " + EdgeNames(result.withoutLabeling.front().edges) + ".";
   }
   text += " Trvalo to " + Seconds(result.seconds);
   if (result.slowest) {
     text += "; najdlhšie, " + Seconds(result.slowest->ms / 1000) +
-            ", trval tento strom: " + EdgesText(result.slowest->tree);
+            ", trval tento strom: " + EdgeNames(result.slowest->tree.edges);
   }
   return text + ".";
 }
+
+}  // namespace
 
 void ConjectureCommands::AskForAllTrees() {
   const int n = window_.State().VertexCount;
@@ -123,10 +116,10 @@ std::optional<std::string> ConjectureCommands::CheckAllTrees(int n) {
   if (!result.withoutLabeling.empty()) {
     // It never happens for a tree, and if it did, the class should see that tree.
     MessageBoxes::ShowMessage(window_.DialogParent(), Q(summary));
-    files_.OpenAsExercise(TreeEdgeLines(result.withoutLabeling.front()));
+    files_.OpenAsExercise(EdgeListLines(result.withoutLabeling.front().edges));
   } else if (MessageBoxes::OfferAction(window_.DialogParent(), Q(summary), Q(texts::OpenSlowestTree)) &&
              result.slowest) {
-    files_.OpenAsExercise(TreeEdgeLines(result.slowest->tree));
+    files_.OpenAsExercise(EdgeListLines(result.slowest->tree.edges));
   }
   return summary;
 }

@@ -5,7 +5,6 @@
 
 class ExerciseWindow;
 class TreeFileCommands;
-struct AllTreesResult;
 
 // The question the program teaches, in class: every tree of n vertices as a set to step through,
 // and a check, on every core, that each of them has a graceful labeling.
@@ -26,6 +25,3 @@ class ConjectureCommands {
   ExerciseWindow& window_;
   TreeFileCommands& files_;
 };
-
-// "Všetkých 823 065 stromov s 20 vrcholmi má graciózne ohodnotenie. Trvalo to 41 s; …"
-std::string AllTreesSummary(const AllTreesResult& result);

@@ -56,7 +56,6 @@ class ExerciseWindow {
   // control focused again. False when the work did not finish; when the window is closing nothing
   // more may be done.
   virtual bool RunLongWork(const std::function<bool(const Breath&)>& work) = 0;
-  virtual bool Closing() const = 0;
 
   // Status texts about the filling, top right: they go as soon as the filling or the tree changes.
   virtual void ShowNotice(const std::vector<std::string>& lines) = 0;

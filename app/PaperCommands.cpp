@@ -108,7 +108,7 @@ bool PaperCommands::PrintExerciseTo(QPagedPaintDevice& device) {
   const ProgramState& state = window_.State();
   const int n = state.VertexCount;
   if (n < 2) return false;
-  const VertexLayout layout = state.TreeShaped ? state.TreeShape : CircleLayout(state.Circle, n);
+  const VertexLayout layout = state.Layout();
   const std::vector<std::string> boxTexts = window_.FilledBoxTexts();
   ExercisePaper page;
   page.edges = Pairs(state.TreeEdges());
@@ -147,14 +147,11 @@ bool PaperCommands::PrintExerciseTo(QPagedPaintDevice& device) {
 }
 
 TreeFileReading PaperCommands::SetAsItStands() const {
-  const ProgramState& state = window_.State();
-  TreeFileReading file = state.OpenSet.file;
-  for (std::size_t k = 0; k < state.OpenSet.opened.size() && k < state.OpenSet.work.size(); ++k) {
-    FileTree& tree = file.trees[static_cast<std::size_t>(state.OpenSet.opened[k])];
-    const bool inWindow = state.ShowsSetTree() && static_cast<int>(k) == state.OpenSet.index;
-    const std::vector<std::string> texts =
-        inWindow ? window_.FilledBoxTexts() : state.OpenSet.work[k].boxTexts;
-    tree.filling = FillingNumbers(texts, tree.edgeLines.size() + 1);
+  const ProgramState::TreeSet set = window_.State().OpenSetAsItStands(window_.FilledBoxTexts());
+  TreeFileReading file = set.file;
+  for (std::size_t k = 0; k < set.opened.size(); ++k) {
+    FileTree& tree = file.trees[static_cast<std::size_t>(set.opened[k])];
+    tree.filling = FillingNumbers(set.work[k].boxTexts, tree.edgeLines.size() + 1);
   }
   return file;
 }

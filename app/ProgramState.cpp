@@ -27,3 +27,27 @@ bool ProgramState::ShowsSetTree() const {
   }
   return true;
 }
+
+ProgramState::TreeSet ProgramState::OpenSetAsItStands(const std::vector<std::string>& windowBoxTexts) const {
+  TreeSet set = OpenSet;
+  if (!ShowsSetTree()) return set;
+  TreeSet::Work& work = set.work[set.index];
+  work.boxTexts = windowBoxTexts;
+  work.checked.reset();
+  if (Fillings.HistoryPos > 0) {
+    const FillingSnapshot& shown = Fillings.Current();
+    work.checked =
+        std::vector<std::string>(shown.boxTexts.begin() + 1, shown.boxTexts.begin() + 1 + VertexCount);
+  }
+  return set;
+}
+
+std::vector<std::vector<std::string>> ProgramState::TreeSet::FileBoxTexts() const {
+  std::vector<std::vector<std::string>> texts(file.trees.size());
+  for (std::size_t k = 0; k < opened.size(); ++k) texts[opened[k]] = work[k].boxTexts;
+  return texts;
+}
+
+VertexLayout ProgramState::Layout() const {
+  return TreeShaped ? TreeShape : CircleLayout(Circle, VertexCount);
+}

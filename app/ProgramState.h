@@ -85,9 +85,16 @@ struct ProgramState {
     std::vector<std::vector<int>> savedFilling;  // one per opened tree, as read or saved last
     bool Empty() const { return opened.empty(); }
     const FileTree& Tree(int k) const { return file.trees[opened[k]]; }
+    // Every tree of the file with the boxes the student left on it (nothing for a tree not opened).
+    std::vector<std::vector<std::string>> FileBoxTexts() const;
   } OpenSet;
   // Whether the tree in the window is the open set's tree at its index.
   bool ShowsSetTree() const;
+  // The open set with what the student did on the tree in the window taken in, when it is the set's:
+  // its boxes (`windowBoxTexts`, vertex 1 first) and the filling of the last check shown.
+  TreeSet OpenSetAsItStands(const std::vector<std::string>& windowBoxTexts) const;
+  // Where the vertices of the confirmed tree stand on the tree picture.
+  VertexLayout Layout() const;
 
   // Whether a search may start now: "Hľadať a navrhnúť riešenie" is shown and can be pressed.
   bool SearchOffered() const { return !Busy && Controls.Button3.visible && Controls.Button3.enabled; }

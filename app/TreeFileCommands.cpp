@@ -39,27 +39,6 @@ std::vector<int> Padded(std::vector<int> numbers, std::size_t n) {
 
 std::size_t VertexCountOf(const FileTree& tree) { return tree.edgeLines.size() + 1; }
 
-// What the student left on the tree in the window, when it is the set's: the boxes and the last
-// check shown.
-void KeepWork(const ProgramState& state, const std::vector<std::string>& boxTexts, TreeSet& set) {
-  if (!state.ShowsSetTree()) return;
-  TreeSet::Work& work = set.work[set.index];
-  work.boxTexts = boxTexts;
-  work.checked.reset();
-  if (state.Fillings.HistoryPos > 0) {
-    const FillingSnapshot& shown = state.Fillings.Current();
-    work.checked =
-        std::vector<std::string>(shown.boxTexts.begin() + 1, shown.boxTexts.begin() + 1 + state.VertexCount);
-  }
-}
-
-// Every tree of the file with the boxes the student left on it (nothing for a tree not opened).
-std::vector<std::vector<std::string>> FileBoxTexts(const TreeSet& set) {
-  std::vector<std::vector<std::string>> texts(set.file.trees.size());
-  for (std::size_t k = 0; k < set.opened.size(); ++k) texts[set.opened[k]] = set.work[k].boxTexts;
-  return texts;
-}
-
 bool WriteAtomically(const QString& path, const std::string& text) {
   // Written beside the file and renamed over it: a failed save leaves any old file whole.
   QSaveFile file(path);
@@ -104,25 +83,31 @@ void TreeFileCommands::AskForTreeFile() {
   if (!path.isEmpty()) Open(path);
 }
 
-bool TreeFileCommands::Open(const QString& path) {
-  if (window_.State().Busy) return false;
-  QWidget* parent = window_.DialogParent();
+TreeFileAt ReadTreeFileAt(const QString& path) {
   QFile file(path);
-  // Only a plain file: a named pipe would hold the window until something writes to it, and a
+  // Only a plain file: a named pipe would hold the reader until something writes to it, and a
   // device may never end. One byte more than allowed tells a file that is too big.
   const bool plain = QFileInfo(path).isFile();
   const QByteArray bytes =
       plain && file.open(QIODevice::ReadOnly) ? file.read(MaxTreeFileBytes + 1) : QByteArray();
-  if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-    MessageBoxes::ShowError(parent, Q(CannotOpenFileMessage(FileName(path))));
-    return false;
-  }
+  if (!file.isOpen() || file.error() != QFileDevice::NoError)
+    return {{}, CannotOpenFileMessage(FileName(path))};
   TreeFileReading reading = ReadTreeFile(std::string_view(bytes.constData(), bytes.size()));
   if (reading.failure) {
-    MessageBoxes::ShowError(parent, Q(TreeFileFailureMessage(FileName(path), *reading.failure)));
+    const std::string message = TreeFileFailureMessage(FileName(path), *reading.failure);
+    return {std::move(reading), message};
+  }
+  return {std::move(reading), std::string()};
+}
+
+bool TreeFileCommands::Open(const QString& path) {
+  if (window_.State().Busy) return false;
+  TreeFileAt read = ReadTreeFileAt(path);
+  if (!read.message.empty()) {
+    MessageBoxes::ShowError(window_.DialogParent(), Q(read.message));
     return false;
   }
-  if (!OpenReading(std::move(reading), path, FileName(path), {})) return false;
+  if (!OpenReading(std::move(read.reading), path, FileName(path), {})) return false;
   // The open dialog starts where this file is, also for one given on the command line or dropped.
   folders_.Remember(DialogFolders::Kind::Trees, path);
   return true;
@@ -164,9 +149,8 @@ void TreeFileCommands::OpenAsExercise(const std::vector<std::string>& edgeLines)
 }
 
 void TreeFileCommands::PutSetTree(int index) {
-  TreeSet set = window_.State().OpenSet;
+  TreeSet set = SetAsItStands();
   if (index < 0 || index >= static_cast<int>(set.opened.size())) return;
-  KeepWork(window_.State(), window_.FilledBoxTexts(), set);
   set.index = index;
   const FileTree tree = set.Tree(index);
   const TreeSet::Work work = set.work[index];
@@ -181,14 +165,17 @@ void TreeFileCommands::PutSetTree(int index) {
   }
 }
 
+TreeSet TreeFileCommands::SetAsItStands() const {
+  return window_.State().OpenSetAsItStands(window_.FilledBoxTexts());
+}
+
 void TreeFileCommands::NextSetTree() { PutSetTree(window_.State().OpenSet.index + 1); }
 
 void TreeFileCommands::PreviousSetTree() { PutSetTree(window_.State().OpenSet.index - 1); }
 
 bool TreeFileCommands::Modified() const {
-  TreeSet set = window_.State().OpenSet;
+  const TreeSet set = SetAsItStands();
   if (set.Empty()) return false;
-  KeepWork(window_.State(), window_.FilledBoxTexts(), set);
   for (std::size_t k = 0; k < set.opened.size(); ++k) {
     const std::size_t n = VertexCountOf(set.Tree(static_cast<int>(k)));
     if (Padded(FillingNumbers(set.work[k].boxTexts, n), n) != set.savedFilling[k]) return true;
@@ -213,11 +200,9 @@ bool TreeFileCommands::MayDiscardChanges() {
 }
 
 void TreeFileCommands::Save() {
-  const TreeSet& set = window_.State().OpenSet;
+  const TreeSet set = SetAsItStands();
   // graph6 and sparse6 hold no fillings: a set whose graphs gain fillings is saved anew as edge lines.
-  TreeSet kept = set;
-  KeepWork(window_.State(), window_.FilledBoxTexts(), kept);
-  const bool rewritten = RewritesSixFormatGraphs(set.file, FileBoxTexts(kept));
+  const bool rewritten = RewritesSixFormatGraphs(set.file, set.FileBoxTexts());
   if (set.Empty() || set.path.empty() || rewritten) {
     AskWhereToSave();
     return;
@@ -247,11 +232,10 @@ void TreeFileCommands::AskWhereToSave() {
 bool TreeFileCommands::SaveTo(const QString& path) {
   const ProgramState& state = window_.State();
   QWidget* parent = window_.DialogParent();
-  TreeSet set = state.OpenSet;
+  const TreeSet set = SetAsItStands();
   std::string text;
   if (!set.Empty()) {
-    KeepWork(state, window_.FilledBoxTexts(), set);
-    text = TreeFileDocumentText(set.file, FileBoxTexts(set));
+    text = TreeFileDocumentText(set.file, set.FileBoxTexts());
   } else {
     if (state.VertexCount < 2) return false;
     // A tree file holds trees; the edge box takes more.
@@ -272,7 +256,6 @@ bool TreeFileCommands::SaveTo(const QString& path) {
     saved.set.work = set.work;
   } else {
     saved.set.work.front() = {window_.FilledBoxTexts(), std::nullopt};
-    KeepWork(state, window_.FilledBoxTexts(), saved.set);
   }
   window_.SetOpenSet(std::move(saved.set));
   return true;

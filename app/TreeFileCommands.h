@@ -4,11 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramState.h"
 #include "files/TreeFile.h"
 
 class DialogFolders;
 class ExerciseWindow;
 class QEvent;
+
+// A tree file read from disk: the reading, or the message that names the file when it cannot be
+// read (only a plain file of at most 1 MB is read, so a named pipe never holds the reader).
+struct TreeFileAt {
+  TreeFileReading reading;
+  std::string message;  // empty when the reading is good
+};
+TreeFileAt ReadTreeFileAt(const QString& path);
 
 // New exercises and the document they come from: tree files and sets of trees in and out, a
 // random tree, and the renumbering without crossings. Each puts a tree into the edge box and
@@ -52,6 +61,7 @@ class TreeFileCommands {
                    const std::string& suggestedName);
   void PutSetTree(int index);
   QString SuggestedSavePath() const;
+  ProgramState::TreeSet SetAsItStands() const;
 
   ExerciseWindow& window_;
   DialogFolders& folders_;

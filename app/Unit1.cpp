@@ -217,10 +217,10 @@ void TForm1::Button1Click() {
   state_.TreeShape = TreeShapeFor(n, state_.TreeEdges());
   state_.Drawn = {{}, state_.TreeEdges(), std::nullopt};
   for (int v = 1; v <= n; ++v) state_.Drawn.vertices.push_back(v);
-  DrawTreeOutline(g->Surface(), CurrentLayout(), state_.Drawn.vertices, state_.Drawn.edges);
+  DrawTreeOutline(g->Surface(), state_.Layout(), state_.Drawn.vertices, state_.Drawn.edges);
   DescribeTree(TreeDescription(n, state_.TreeEdges()));
   for (int k = 1; k <= MaxVertices; ++k) boxes_[k]->setToolTip(Q(texts::VertexHint(k)));
-  PlaceBoxes(PlaceVertexBoxes(CurrentLayout(), {TreePictureOrigin.x(), TreePictureOrigin.y()}));
+  PlaceBoxes(PlaceVertexBoxes(state_.Layout(), {TreePictureOrigin.x(), TreePictureOrigin.y()}));
   state_.Fillings.Restart();
   ApplyTitle();
 }
@@ -249,7 +249,7 @@ bool TForm1::ReadAndValidateFilling(Labels& into) {
 
 void TForm1::ShowCheckedFilling(const Labels& labels, bool leafRemoval) {
   state_.Drawn.values = labels;
-  DrawEdgeValues(g->Surface(), CurrentLayout(), state_.TreeEdges(), labels);
+  DrawEdgeValues(g->Surface(), state_.Layout(), state_.TreeEdges(), labels);
   // The numbers keep clear of the value squares just drawn.
   ShowVertexNumbers();
   DrawCheckTable(tab->Surface(), state_.VertexCount, state_.TreeEdges(), labels);
@@ -371,13 +371,13 @@ void TForm1::Button7Click() {
   const LeafRemovalResult result = RemoveLeafLayer(state_.ReducedEdgeList, n, state_.EdgeList);
   EnterPhase(WindowPhase::LeavesPeeled, LeafRemovalOffered(state_.ReducedEdgeList));
   state_.Drawn = {result.remainingVertices, result.remainingEdges, std::nullopt};
-  DrawTreeOutline(g->Surface(), CurrentLayout(), result.remainingVertices, result.remainingEdges);
+  DrawTreeOutline(g->Surface(), state_.Layout(), result.remainingVertices, result.remainingEdges);
   DrawCheckTable(tab->Surface(), n, result.remainingEdges, state_.BoxLabels);
   DescribeTree(TreeDescription(static_cast<int>(result.remainingVertices.size()), result.remainingEdges));
   tab->setAccessibleDescription(Q(CoveredValuesDescription(n, result.remainingEdges, state_.BoxLabels)));
   state_.CheckTableOfTree = true;
   PlaceBoxes(
-      VertexBoxPlacements(CurrentLayout(), {TreePictureOrigin.x(), TreePictureOrigin.y()}, result.remaining));
+      VertexBoxPlacements(state_.Layout(), {TreePictureOrigin.x(), TreePictureOrigin.y()}, result.remaining));
   DropNotice();
   HideVerdict();
   MarkBoxes({}, BoxMark::None);

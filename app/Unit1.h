@@ -42,7 +42,6 @@ class TForm1 : public QWidget, public ExerciseWindow {
   // The commands beyond the fixed controls, for the program's start and for tests.
   TreeFileCommands& Files() { return *files_; }
   PaperCommands& Paper() { return *paper_; }
-  LabelingHelpCommands& Help() { return *help_; }
   ConjectureCommands& Conjecture() { return *conjecture_; }
   const CommandTable& Commands() const override { return *commands_; }
 
@@ -68,7 +67,6 @@ class TForm1 : public QWidget, public ExerciseWindow {
   void TypeIntoEdgeBox(const std::vector<std::string>& edgeLines) override;
   void SetOpenSet(ProgramState::TreeSet set) override;
   bool RunLongWork(const std::function<bool(const Breath&)>& work) override;
-  bool Closing() const override { return closing_; }
   void ShowNotice(const std::vector<std::string>& lines) override;
   void ShowProposal(const ProposalView& view) override;
   void ShowNoLabeling() override;
@@ -149,8 +147,6 @@ class TForm1 : public QWidget, public ExerciseWindow {
   // Lets pending events run at most every ~15 ms; false once the window is closing.
   bool Breathe();
 
-  // Where the vertices of the confirmed tree stand on the tree picture.
-  VertexLayout CurrentLayout() const;
   VertexLayout TreeShapeFor(int n, const std::vector<Edge>& edges) const;
   // Draws the picture again in the layout now chosen: the outline, the squares, the boxes.
   void RedrawInLayout();

@@ -251,12 +251,12 @@ void TForm1::ShowVertexNumbers() {
         PictureRect(zoom_.Design(Button2), origin)};
     // A number beside a value square would read as one with it ("11" and "1" as "111").
     if (state_.Drawn.values) {
-      for (const Rect& square : EdgeValueSquares(CurrentLayout(), state_.TreeEdges()))
+      for (const Rect& square : EdgeValueSquares(state_.Layout(), state_.TreeEdges()))
         keepOut.push_back(square);
     }
     const QSize picture = g->LogicalSize();
     for (const PlacedNumber& number :
-         PlaceVertexNumbers(CurrentLayout(), shown, sizes, keepOut, picture.width(), picture.height()))
+         PlaceVertexNumbers(state_.Layout(), shown, sizes, keepOut, picture.width(), picture.height()))
       numbers.push_back({number.centre.x, number.centre.y, number.vertex});
   }
   vertexNumbers_->SetNumbers(std::move(numbers));
@@ -279,10 +279,6 @@ VertexLayout TForm1::TreeShapeFor(int n, const std::vector<Edge>& edges) const {
   return TreeLayout(n, edges, picture.width(), picture.height());
 }
 
-VertexLayout TForm1::CurrentLayout() const {
-  return state_.TreeShaped ? state_.TreeShape : CircleLayout(state_.Circle, state_.VertexCount);
-}
-
 VertexLayout TForm1::LayoutFor(int n, const std::vector<Edge>& edges) const {
   const QSize picture = g->LogicalSize();
   return state_.TreeShaped ? TreeShapeFor(n, edges)
@@ -298,7 +294,7 @@ void TForm1::SetTreeShaped(bool on) {
 void TForm1::RedrawInLayout() {
   if (state_.VertexCount < 2) return;
   // The same picture in the other layout: the outline, the squares of the last check, the boxes.
-  const VertexLayout layout = CurrentLayout();
+  const VertexLayout layout = state_.Layout();
   DrawTreeOutline(g->Surface(), layout, state_.Drawn.vertices, state_.Drawn.edges);
   if (state_.Drawn.values) DrawEdgeValues(g->Surface(), layout, state_.TreeEdges(), *state_.Drawn.values);
   std::vector<bool> shown(state_.ShownVertices.begin(), state_.ShownVertices.end());

@@ -59,5 +59,3 @@ void ViewCommands::ShowHelp() {
   help_->raise();
   help_->activateWindow();
 }
-
-HelpWindow* ViewCommands::Help() const { return help_; }

@@ -24,7 +24,6 @@ class ViewCommands {
   void ShowAbout();
   // "Pomocník": one help window, opened or brought to the front.
   void ShowHelp();
-  HelpWindow* Help() const;
 
  private:
   void Zoom(int percent);

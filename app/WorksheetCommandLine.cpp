@@ -1,6 +1,5 @@
 #include "app/WorksheetCommandLine.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <charconv>
 #include <cstdio>
@@ -8,6 +7,7 @@
 
 #include "app/PaperCommands.h"
 #include "app/QtText.h"
+#include "app/TreeFileCommands.h"
 #include "app/WindowTexts.h"
 #include "tree/TreeDrawing.h"
 
@@ -133,14 +133,9 @@ int RunWorksheetCommand(int argc, char** argv) {
 
   TreeFileReading set;
   if (!command.setPath.empty()) {
-    const QString path = Q(command.setPath);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Fail(CannotOpenFileMessage(command.setPath), 1);
-    if (file.size() > static_cast<qint64>(MaxTreeFileBytes))
-      return Fail(TooBigFileMessage(command.setPath), 1);
-    const QByteArray bytes = file.readAll();
-    set = ReadTreeFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (set.failure) return Fail(TreeFileFailureMessage(command.setPath, *set.failure), 1);
+    TreeFileAt read = ReadTreeFileAt(Q(command.setPath));
+    if (!read.message.empty()) return Fail(read.message, 1);
+    set = std::move(read.reading);
     if (const std::optional<std::string> fault =
             WorksheetChoiceFault(command.choice, static_cast<int>(set.trees.size())))
       return Fail(*fault, 2);

@@ -21,8 +21,6 @@ std::string MissingNumbers(int count) {
   return "chýba " + std::to_string(count) + " čísel";
 }
 
-std::string EdgeName(const Edge& edge) { return std::to_string(edge.a) + "–" + std::to_string(edge.b); }
-
 }  // namespace
 
 std::string CheckVerdict(int n, const std::vector<Edge>& edges, const Labels& labels) {
@@ -50,9 +48,7 @@ std::string CheckVerdict(int n, const std::vector<Edge>& edges, const Labels& la
 
 std::string TreeDescription(int n, const std::vector<Edge>& edges) {
   if (edges.empty()) return "Zostal jeden vrchol bez hrán.";
-  std::string text = "Strom s " + std::to_string(n) + " vrcholmi, hrany: ";
-  for (std::size_t k = 0; k < edges.size(); ++k) text += (k ? ", " : "") + EdgeName(edges[k]);
-  return text + ".";
+  return "Strom s " + std::to_string(n) + " vrcholmi, hrany: " + EdgeNames(edges) + ".";
 }
 
 std::string EdgeValuesDescription(const std::vector<Edge>& edges, const Labels& labels) {
@@ -60,7 +56,7 @@ std::string EdgeValuesDescription(const std::vector<Edge>& edges, const Labels& 
   std::string text;
   for (std::size_t k = 0; k < edges.size(); ++k) {
     const EdgeResult& edge = evaluation.edges[k];
-    text += (k ? " " : "") + std::string("Hrana ") + EdgeName(edges[k]) + ": ";
+    text += (k ? " " : "") + std::string("Hrana ") + EdgeNames({edges[k]}) + ": ";
     switch (edge.status) {
       case EdgeStatus::Unlabeled:
         text += "hodnota ešte nie je známa.";

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "tree/CrossingFree.h"
-#include "tree/RandomTree.h"
 
 namespace {
 
@@ -198,5 +197,3 @@ std::vector<NumberedTree> AllFreeTrees(int n) {
   });
   return trees;
 }
-
-std::vector<std::string> TreeEdgeLines(const NumberedTree& tree) { return EdgeListLines(tree.edges); }

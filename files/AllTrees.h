@@ -71,6 +71,3 @@ long long VisitFreeTrees(int n, const std::function<bool(const NumberedTree&)>& 
 
 // All trees of n vertices in order (for the smaller n: n = 20 holds 823,065 of them).
 std::vector<NumberedTree> AllFreeTrees(int n);
-
-// The tree's lines for the edge box: "a b" per edge.
-std::vector<std::string> TreeEdgeLines(const NumberedTree& tree);

@@ -7,6 +7,7 @@
 #include "files/AllTrees.h"
 #include "files/Graph6.h"
 #include "files/TreeEnumerationCheck.h"
+#include "tree/RandomTree.h"
 
 namespace {
 
@@ -50,9 +51,9 @@ TEST(AllTrees, RangesAreSlicesOfTheWholeOrder) {
   // The path first (rooted at its centre), the star last.
   const std::vector<NumberedTree> four = AllFreeTrees(4);
   ASSERT_EQ(four.size(), 2u);
-  EXPECT_EQ(TreeEdgeLines(four[0]), (std::vector<std::string>{"1 2", "2 3", "1 4"}));
-  EXPECT_EQ(TreeEdgeLines(four[1]), (std::vector<std::string>{"1 2", "1 3", "1 4"}));
-  EXPECT_EQ(TreeEdgeLines(AllFreeTrees(2)[0]), (std::vector<std::string>{"1 2"}));
+  EXPECT_EQ(EdgeListLines(four[0].edges), (std::vector<std::string>{"1 2", "2 3", "1 4"}));
+  EXPECT_EQ(EdgeListLines(four[1].edges), (std::vector<std::string>{"1 2", "1 3", "1 4"}));
+  EXPECT_EQ(EdgeListLines(AllFreeTrees(2)[0].edges), (std::vector<std::string>{"1 2"}));
   EXPECT_EQ(FreeTreeGenerator(25).VertexCount(), MaxAllTreesVertices);
   EXPECT_EQ(FreeTreeGenerator(1).VertexCount(), MinAllTreesVertices);
 
